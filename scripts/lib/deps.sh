@@ -1,0 +1,18 @@
+# Installs the Debian packages the build needs when they are missing. Sourced by scripts/run
+# and scripts/test.
+bidorra_packages=(cmake ninja-build g++ clang qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins
+                  libqt6svg6 libgl-dev curl)
+
+bidorra_install_deps() {
+    local missing=()
+    local package
+    for package in "${bidorra_packages[@]}" "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}

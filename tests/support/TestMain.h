@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+
+// Widget tests run on the offscreen platform, whatever the environment says.
+#define BIDORRA_WIDGET_TEST_MAIN(TestClass)                                                                            \
+    int main(int argc, char* argv[])                                                                                   \
+    {                                                                                                                  \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                                       \
+        QApplication app(argc, argv);                                                                                  \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
+        TestClass test;                                                                                                \
+        return QTest::qExec(&test, argc, argv);                                                                        \
+    }
