@@ -45,3 +45,13 @@ public:
     virtual ~LogSink() = default;
     virtual void appendLogLine(const QString& line) = 0;
 };
+
+// The two indicators of each alert flag: the menu check mark and the toolbar button's pressed
+// look. Every writer of a flag sets both in the same step.
+class AlertIndicators
+{
+public:
+    virtual ~AlertIndicators() = default;
+    virtual void setSoundIndicator(bool on) = 0;
+    virtual void setWindowIndicator(bool on) = 0;
+};
