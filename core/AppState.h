@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QString>
 #include <QtGlobal>
-
 #include <optional>
 
 // The process-wide values. Field names are the program's own names for them, so that

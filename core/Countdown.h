@@ -2,7 +2,6 @@
 
 #include <QDateTime>
 #include <QString>
-
 #include <optional>
 
 // The countdown's arithmetic: pure functions of the start, the tick and the interval.

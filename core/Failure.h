@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <exception>
 
 // An unexpected failure inside the retrieval or the parser. The retrieval catches it in one

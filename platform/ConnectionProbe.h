@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QtGlobal>
-
 #include <optional>
 
 // Tells whether the machine is online, as a set of connection flags.

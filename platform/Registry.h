@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 // A system registry of string values under keys. Linux has none; the real implementation

@@ -9,7 +9,6 @@
 
 #include <QDateTime>
 #include <QStringList>
-
 #include <optional>
 #include <vector>
 
