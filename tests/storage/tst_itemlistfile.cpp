@@ -16,7 +16,6 @@ private Q_SLOTS:
     void saveAndLoadKeepEntries_data();
     void saveAndLoadKeepEntries();
     void emptyListSavesEmptyFile();
-    void saveReplacesLongerList();
 };
 
 void TestItemListFile::load_data()
@@ -96,16 +95,6 @@ void TestItemListFile::emptyListSavesEmptyFile()
     const ItemListRead read = LoadItemList(folder.path());
     QVERIFY(!read.error);
     QVERIFY(read.items.isEmpty());
-}
-
-void TestItemListFile::saveReplacesLongerList()
-{
-    TempProgramFolder folder;
-    folder.write("list.ini", "1\r\n2\r\n3\r\n");
-
-    QVERIFY(!SaveItemList(folder.path(), {"2"}));
-
-    QCOMPARE(LoadItemList(folder.path()).items, QStringList{"2"});
 }
 
 QTEST_GUILESS_MAIN(TestItemListFile)

@@ -20,7 +20,6 @@ private Q_SLOTS:
     void save();
     void savedNonNumberFailsNextLoad();
     void saveReplacesWholeFile();
-    void saveIntoMissingFolderReportsError();
 };
 
 namespace {
@@ -222,16 +221,6 @@ void TestSettingsFile::saveReplacesWholeFile()
 
     QCOMPARE(folder.read("Setup.ini"),
              QByteArray("PlayWave=False\r\nOpenWindow=False\r\nHours=1\r\nMinutes=2\r\nSeconds=3\r\n"));
-}
-
-void TestSettingsFile::saveIntoMissingFolderReportsError()
-{
-    TempProgramFolder folder;
-
-    const auto error = SaveSettings(folder.file("gone"), true, true, "1", "2", "3");
-
-    QVERIFY(error);
-    QVERIFY(!folder.exists("gone"));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)
