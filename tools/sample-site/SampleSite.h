@@ -1,0 +1,37 @@
+#pragma once
+
+// A minimal HTTP/1.1 server on 127.0.0.1 for the sample auctions: one request per connection,
+// answered whole and closed ("Connection: close"). GET and HEAD only.
+//   /                                            the front page with links to every item
+//   /aw-cgi/eBayISAPI.dll?ViewItem&item=NUMBER   an item page (see Auctions.h)
+// The Host header is ignored, so the watcher may be pointed here under any host name.
+
+#include "Auctions.h"
+
+#include <QObject>
+#include <QString>
+#include <QTcpServer>
+
+class QTcpSocket;
+
+class SampleSite : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SampleSite(Auctions& auctions, QObject* parent = nullptr);
+
+    // Port 0 picks a free port; port() tells which.
+    bool listen(quint16 port);
+    quint16 port() const { return m_server.serverPort(); }
+    QString errorString() const { return m_server.errorString(); }
+
+private:
+    void acceptConnections();
+    void readRequest(QTcpSocket* socket);
+    void answerRequest(QTcpSocket* socket, const QByteArray& head);
+    void sendAnswer(QTcpSocket* socket, const SiteAnswer& answer, bool withBody, const QByteArray& extraHeaders = {});
+
+    Auctions& m_auctions;
+    QTcpServer m_server;
+};
