@@ -16,7 +16,6 @@ using namespace std::chrono_literals;
 using Response = ScriptedHttpServer::Response;
 
 namespace {
-const QByteArray ItemPath = "/aw-cgi/eBayISAPI.dll?ViewItem&item=1001";
 const QString Closed = QStringLiteral("Connection Closed");
 
 // The monitor with the real retrieval, talking to a local server, and a connection the test
@@ -29,7 +28,7 @@ struct Rig
         probe.flags = 0;
         monitor.Timer1().setInterval(1h);
         monitor.Timer2().setInterval(1h);
-        server.script(ItemPath, Response::page("HTTP/1.1 200 OK", "<html>\r\n</html>\r\n"));
+        server.setDefault(Response::page("HTTP/1.1 200 OK", "<html>\r\n</html>\r\n"));
     }
     void goOnline() { probe.flags = ConnectionProbe::LanFlag; }
     void goOffline() { probe.flags = 0; }
@@ -93,7 +92,7 @@ void TestConnectionWatch::startOfflineWaitsForTheConnection()
 void TestConnectionWatch::dropWhileOpenCancelsTheTransfer()
 {
     Rig rig;
-    rig.server.script(ItemPath, Response::silent());
+    rig.server.setDefault(Response::silent());
     rig.monitor.StartMonitoring();
     QVERIFY(rig.monitor.Timer2().isActive());
 

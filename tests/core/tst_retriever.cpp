@@ -21,7 +21,7 @@ using Response = ScriptedHttpServer::Response;
 using Icon = Messages::Icon;
 
 namespace {
-const QString ItemPath = QStringLiteral("/aw-cgi/eBayISAPI.dll?ViewItem&item=1001");
+const QString ItemPath = QStringLiteral("/item?ViewItem&item=1001");
 
 // The parser skips the 32 characters after the label blindly; the price follows them.
 constexpr std::string_view AfterLabel = "</b></td><td><font size=3><b>$$ ";
