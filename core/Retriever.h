@@ -8,6 +8,7 @@
 class HttpTransfer;
 class Messages;
 class PageParser;
+class QFile;
 
 // Fetches the item page at CycleState::ItemUrl, stores its first part in the page file and
 // feeds the file's lines to the parser. Waits sleep in a nested event loop, so Stop, clicks
@@ -34,5 +35,12 @@ public:
     void cancelTransfer() override;
 
 private:
+    // Sleeps in a nested event loop until the transfer reports progress.
+    void waitForProgress();
+    // Each returns false when a stop was requested meanwhile.
+    bool waitForResponse();
+    bool download(QFile& page);
+    void readPage(QFile& page);
+
     Ports m_ports;
 };

@@ -1,0 +1,141 @@
+#include "core/AppState.h"
+#include "core/Monitor.h"
+#include "core/PageParser.h"
+#include "core/ResultsGrid.h"
+#include "core/Retriever.h"
+#include "platform/QtHttpTransfer.h"
+#include "tests/support/Fakes.h"
+#include "tests/support/ScriptedHttpServer.h"
+#include "tests/support/TempProgramFolder.h"
+
+#include <QNetworkAccessManager>
+#include <QTest>
+#include <QTimer>
+
+using namespace std::chrono_literals;
+using Response = ScriptedHttpServer::Response;
+
+namespace {
+const QString Closed = QStringLiteral("Connection Closed");
+
+// The monitor with the real retrieval, talking to a local server, and a connection the test
+// switches on and off. Ticks are driven by hand: the timers' own intervals are set far out.
+struct Rig
+{
+    Rig()
+    {
+        items.items = {QStringLiteral("1001")};
+        probe.flags = 0;
+        monitor.Timer1().setInterval(1h);
+        monitor.Timer2().setInterval(1h);
+        server.setDefault(Response::page("HTTP/1.1 200 OK", "<html>\r\n</html>\r\n"));
+    }
+    void goOnline() { probe.flags = ConnectionProbe::LanFlag; }
+    void goOffline() { probe.flags = 0; }
+    QStringList statusTextsSince(qsizetype from) const { return view.statusTexts.mid(from); }
+
+    ScriptedHttpServer server;
+    QNetworkAccessManager manager;
+    QtHttpTransfer transfer{manager, 60s};
+    TempProgramFolder folder;
+    AppState app;
+    CycleState cycle;
+    ResultsGrid grid;
+    RecordingLog log;
+    FakeClock clock;
+    PageParser parser{cycle, grid, log, clock};
+    RecordingMessages messages;
+    RecordingView view;
+    RecordingSound sound;
+    ListItems items;
+    FakeConnectionProbe probe;
+    Retriever retriever{Retriever::Ports{cycle, transfer, parser, messages, view, folder.path()}};
+    Monitor monitor{
+        Monitor::Ports{app, cycle, grid, items, retriever, probe, clock, sound, view, folder.path(), server.host()}};
+};
+} // namespace
+
+class TestConnectionWatch : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void startOfflineWaitsForTheConnection();
+    void dropWhileOpenCancelsTheTransfer();
+    void stopEndsTheWatch();
+};
+
+void TestConnectionWatch::startOfflineWaitsForTheConnection()
+{
+    Rig rig;
+    rig.monitor.StartMonitoring();
+    QCOMPARE(rig.view.statusTexts, QStringList{Closed});
+    QVERIFY(rig.monitor.Timer2().isActive());
+    QVERIFY(!rig.monitor.Timer1().isActive());
+
+    for (int tick = 0; tick < 3; ++tick) {
+        rig.monitor.ConnectionWatchTick();
+    }
+    QCOMPARE(rig.view.statusTexts, QStringList(4, Closed));
+    QVERIFY(rig.server.requests().isEmpty());
+
+    rig.goOnline();
+    rig.monitor.ConnectionWatchTick();
+    QCOMPARE(rig.statusTextsSince(4),
+             (QStringList{QStringLiteral("Connection Open"), QStringLiteral("Retrieving Item #1001"),
+                          QStringLiteral("Stopped"), QStringLiteral("Timer ON...")}));
+    QCOMPARE(rig.server.requests().size(), 1);
+    QVERIFY(!rig.monitor.Timer2().isActive());
+    QVERIFY(rig.monitor.Timer1().isActive());
+    QVERIFY(rig.messages.shown.empty());
+}
+
+void TestConnectionWatch::dropWhileOpenCancelsTheTransfer()
+{
+    Rig rig;
+    rig.server.setDefault(Response::silent());
+    rig.monitor.StartMonitoring();
+    QVERIFY(rig.monitor.Timer2().isActive());
+
+    // The countdown finds the connection back first; the watch stays on beside the cycle.
+    rig.goOnline();
+    QTimer::singleShot(50ms, &rig.server, [&rig] {
+        rig.goOffline();
+        rig.monitor.ConnectionWatchTick();
+    });
+    const qsizetype before = rig.view.statusTexts.size();
+    rig.monitor.CountdownTick();
+
+    const QStringList texts = rig.statusTextsSince(before);
+    const qsizetype ended = texts.indexOf(QStringLiteral("Connection ended"));
+    QVERIFY2(ended > 0, qPrintable(texts.join(u'|')));
+    QCOMPARE(texts.value(ended + 1), Closed);
+    QVERIFY(texts.indexOf(QStringLiteral("Stopped")) > ended);
+    // The cancelled transfer brought no answer; the retrieval says so and the cycle goes on.
+    QCOMPARE(rig.messages.shown.size(), size_t(1));
+    QCOMPARE(rig.messages.shown[0].text, QStringLiteral("The server returned the following response:\r\r<nothing>"));
+    QVERIFY(!rig.cycle.ConnectionOpen);
+    QVERIFY(rig.monitor.Timer2().isActive());
+    QTRY_COMPARE(rig.server.closedConnections(), 1);
+
+    rig.monitor.ConnectionWatchTick();
+    QCOMPARE(rig.view.statusTexts.last(), Closed);
+}
+
+void TestConnectionWatch::stopEndsTheWatch()
+{
+    Rig rig;
+    rig.monitor.Timer2().setInterval(10ms);
+    rig.monitor.StartMonitoring();
+    QVERIFY(rig.monitor.Timer2().isActive());
+
+    rig.monitor.StopMonitoring();
+    rig.goOnline();
+    QTest::qWait(100);
+
+    QVERIFY(!rig.monitor.Timer2().isActive());
+    QVERIFY(!rig.view.statusTexts.contains(QStringLiteral("Connection Open")));
+    QVERIFY(rig.server.requests().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestConnectionWatch)
+#include "tst_connectionwatch.moc"
