@@ -9,7 +9,6 @@
 
 #include <QDateTime>
 #include <QStringList>
-
 #include <optional>
 #include <vector>
 
@@ -120,4 +119,14 @@ class RecordingLog final : public LogSink
 public:
     QStringList lines;
     void appendLogLine(const QString& line) override { lines << line; }
+};
+
+// The alert indicators of the main window, remembering what each was last set to.
+class RecordingIndicators final : public AlertIndicators
+{
+public:
+    std::optional<bool> sound;
+    std::optional<bool> window;
+    void setSoundIndicator(bool on) override { sound = on; }
+    void setWindowIndicator(bool on) override { window = on; }
 };

@@ -52,6 +52,7 @@ AboutBox::AboutBox(SysInfoLauncher& sysInfo, QWidget* parent) : QDialog(parent),
 void AboutBox::createControls()
 {
     using DialogMetrics::twipsRect;
+    DialogMetrics::useDesignFont(this);
     const qreal dpi = DialogMetrics::logicalDpi(this);
     setFixedSize(DialogMetrics::twipsToPixels(5730, dpi), DialogMetrics::twipsToPixels(3555, dpi));
 

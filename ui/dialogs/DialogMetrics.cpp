@@ -7,6 +7,7 @@
 namespace {
 constexpr qreal TwipsPerInch = 1440.0;
 constexpr qreal DesignDpi = 96.0;
+constexpr qreal DesignPointSize = 8.0;
 
 int scale(int length, qreal unitsPerInch, qreal dpi)
 {
@@ -47,4 +48,11 @@ QRect DialogMetrics::twipsRect(int left, int top, int width, int height, qreal d
 QRect DialogMetrics::scaledRect(int x, int y, int width, int height, qreal dpi)
 {
     return scaledRectIn(x, y, width, height, DesignDpi, dpi);
+}
+
+void DialogMetrics::useDesignFont(QWidget* window)
+{
+    QFont font = window->font();
+    font.setPointSizeF(DesignPointSize);
+    window->setFont(font);
 }

@@ -13,4 +13,6 @@ int scaledPixels(int pixels96, qreal dpi);
 // Edges are rounded, not sizes, so that neighbouring rectangles stay neighbours.
 QRect twipsRect(int left, int top, int width, int height, qreal dpi);
 QRect scaledRect(int x, int y, int width, int height, qreal dpi);
+// The fixed layouts were drawn for an 8-point font; a larger desktop font would clip captions.
+void useDesignFont(QWidget* window);
 } // namespace DialogMetrics
