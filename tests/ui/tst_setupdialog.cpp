@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
+#include <functional>
 
 namespace {
 // One program's worth of what the dialog works with, around a fresh program folder.
@@ -44,6 +45,21 @@ struct Program
             texts << host.List(i);
         }
         return texts;
+    }
+};
+
+// Message boxes that run some of the program while they wait, as a real one lets events run.
+class WaitingMessages final : public Messages
+{
+public:
+    int shown = 0;
+    int actAt = 0;
+    std::function<void()> action;
+    void show(const QString&, const QString&, Icon) override
+    {
+        if (++shown == actAt) {
+            action();
+        }
     }
 };
 
@@ -83,6 +99,8 @@ private Q_SLOTS:
     void checkBoxesFollowFlagsOnCreation();
     void missingListFileIsReported();
     void showingHiddenDialogKeepsItsContent();
+    void eventsWhileAMessageWaits_data();
+    void eventsWhileAMessageWaits();
 };
 
 void TestSetupDialog::cleanup()
@@ -546,6 +564,56 @@ void TestSetupDialog::showingHiddenDialogKeepsItsContent()
     QCOMPARE(program.field("Hour_txt")->text(), QStringLiteral("7"));
     QCOMPARE(program.entries(), (QStringList{"111", "222"}));
     QCOMPARE(program.control<QTabWidget>("SSTab1")->currentIndex(), 0);
+}
+
+void TestSetupDialog::eventsWhileAMessageWaits_data()
+{
+    QTest::addColumn<bool>("unload");  // else the list is read
+    QTest::addColumn<int>("actAt");    // during which message
+    QTest::addColumn<int>("messages"); // shown in all
+    QTest::newRow("list read while creation reports") << false << 1 << 1;
+    QTest::newRow("unloaded while creation reports") << true << 1 << 1;
+    QTest::newRow("unloaded while OK reports") << true << 2 << 2;
+}
+
+void TestSetupDialog::eventsWhileAMessageWaits()
+{
+    QFETCH(bool, unload);
+    QFETCH(int, actAt);
+    QFETCH(int, messages);
+    TempProgramFolder folder;
+    AppState app;
+    ResultsGrid grid;
+    RecordingIndicators indicators;
+    WaitingMessages waiting;
+    // The list file cannot be read or written in a folder that does not exist.
+    SetupHost host(app, grid, indicators, waiting, folder.file(QStringLiteral("gone")));
+    int countDuringMessage = -1;
+    waiting.actAt = actAt;
+    waiting.action = [&] {
+        if (unload) {
+            host.destroy();
+        } else {
+            countDuringMessage = host.ListCount();
+        }
+    };
+
+    SetupDialog* dialog = host.ensure();
+    if (actAt == 2) {
+        QVERIFY(dialog);
+        dialog->findChild<QLineEdit*>(QStringLiteral("Hour_txt"))->setText(QStringLiteral("4"));
+        dialog->findChild<QPushButton*>(QStringLiteral("Ok_btn"))->click();
+        QVERIFY(!app.Hours); // the remaining steps belonged to the unloaded dialog
+    } else {
+        QCOMPARE(dialog == nullptr, unload);
+    }
+    QCOMPARE(waiting.shown, messages);
+    QCOMPARE(countDuringMessage, unload ? -1 : 0);
+    int dialogs = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        dialogs += widget->objectName() == QLatin1String("Setup") ? 1 : 0;
+    }
+    QCOMPARE(dialogs, unload ? 0 : 1);
 }
 
 BIDORRA_WIDGET_TEST_MAIN(TestSetupDialog)

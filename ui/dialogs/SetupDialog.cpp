@@ -91,9 +91,8 @@ SetupDialog::SetupDialog(AppState& app, ResultsGrid& grid, AlertIndicators& indi
                    Qt::MSWindowsFixedSizeDialogHint);
     setAttribute(Qt::WA_DeleteOnClose);
     createControls();
-    setTabOrder();
+    arrangeTabOrder();
     showTab(NotificationTab);
-    runCreationSteps();
 }
 
 void SetupDialog::createControls()
@@ -156,7 +155,7 @@ void SetupDialog::createControls()
     connect(m_Cancel_btn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void SetupDialog::setTabOrder()
+void SetupDialog::arrangeTabOrder()
 {
     const QWidgetList order = {m_Hour_txt, m_min_txt, m_sec_txt,    m_UpDown1,  m_sound_chk, m_windows_chk,
                                m_Item_txt, m_Add_btn, m_Remove_btn, m_item_lst, m_Ok_btn,    m_Cancel_btn};
@@ -189,9 +188,14 @@ void SetupDialog::showTab(int index)
 void SetupDialog::runCreationSteps()
 {
     const ItemListRead read = LoadItemList(m_programFolder);
+    m_item_lst->clear();
     m_item_lst->addItems(read.items);
     if (read.error) {
+        QPointer<SetupDialog> self(this);
         reportFileError(m_messages, ItemListErrorHeadline, OpenFileErrorTitle, *read.error);
+        if (!self) {
+            return;
+        }
     }
 
     m_sound_chk->setChecked(false);

@@ -18,14 +18,18 @@ struct AppState;
 
 // The setup dialog `Setup`: the check interval, the two alerts and the working item list.
 // Modeless; it unloads itself (deletes itself) when OK, Cancel or the window's close box ends it.
-// Creating it runs its creation steps: the list from the item list file, the check boxes from the
-// alert flags and the time fields from the interval.
+// Its owner runs the creation steps right after constructing it: the list from the item list file,
+// the check boxes from the alert flags and the time fields from the interval.
 class SetupDialog : public QDialog
 {
     Q_OBJECT
 public:
     SetupDialog(AppState& app, ResultsGrid& grid, AlertIndicators& indicators, Messages& messages,
                 const QString& programFolder, QWidget* parent = nullptr);
+
+    // A failed read of the item list file is reported with a message box that waits for the
+    // user; the dialog may be unloaded meanwhile, which ends the steps there.
+    void runCreationSteps();
 
     // The working item list, `item_lst`.
     int ListCount() const;
@@ -44,9 +48,8 @@ protected:
 
 private:
     void createControls();
-    void setTabOrder();
+    void arrangeTabOrder();
     void showTab(int index);
-    void runCreationSteps();
 
     QLineEdit* activeTimeField(int& limit) const;
     void upArrow();

@@ -24,7 +24,10 @@ SetupDialog* SetupHost::ensure()
                 m_dialog = nullptr;
             }
         });
+        // Known before its creation steps run, so that whatever runs while a creation step waits
+        // for the user finds this dialog instead of making a second one.
         m_dialog = dialog;
+        dialog->runCreationSteps();
     }
     return m_dialog;
 }
@@ -32,6 +35,9 @@ SetupDialog* SetupHost::ensure()
 void SetupHost::ShowSetupDialog()
 {
     SetupDialog* dialog = ensure();
+    if (!dialog) {
+        return; // unloaded while its creation waited for the user
+    }
     const bool wasShown = dialog->isVisible();
     dialog->show();
     if (wasShown) {
@@ -50,25 +56,33 @@ void SetupHost::destroy()
 
 void SetupHost::setHourField(int hours)
 {
-    ensure()->setHourText(QString::number(hours));
+    if (SetupDialog* dialog = ensure()) {
+        dialog->setHourText(QString::number(hours));
+    }
 }
 
 void SetupHost::setMinuteField(int minutes)
 {
-    ensure()->setMinuteText(QString::number(minutes));
+    if (SetupDialog* dialog = ensure()) {
+        dialog->setMinuteText(QString::number(minutes));
+    }
 }
 
 void SetupHost::setSecondField(int seconds)
 {
-    ensure()->setSecondText(QString::number(seconds));
+    if (SetupDialog* dialog = ensure()) {
+        dialog->setSecondText(QString::number(seconds));
+    }
 }
 
 int SetupHost::ListCount()
 {
-    return ensure()->ListCount();
+    SetupDialog* dialog = ensure();
+    return dialog ? dialog->ListCount() : 0;
 }
 
 QString SetupHost::List(int index)
 {
-    return ensure()->List(index);
+    SetupDialog* dialog = ensure();
+    return dialog ? dialog->List(index) : QString();
 }

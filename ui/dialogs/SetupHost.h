@@ -20,7 +20,8 @@ public:
               QObject* parent = nullptr);
     ~SetupHost() override;
 
-    // The dialog, created hidden with its creation steps when there is none.
+    // The dialog, created hidden with its creation steps when there is none. Null only when the
+    // dialog was unloaded while a creation step waited for the user.
     SetupDialog* ensure();
     // The Setup command: shows the dialog without blocking, creating it first if needed.
     void ShowSetupDialog();
