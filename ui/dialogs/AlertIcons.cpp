@@ -1,12 +1,31 @@
 #include "ui/dialogs/AlertIcons.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <functional>
+#include <optional>
+
+// Q_INIT_RESOURCE may not stand inside a namespace. The images live in a static library, where
+// a registration that nothing refers to is dropped; registering twice does no harm.
+static void registerImages()
+{
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace {
 constexpr int Size = 32;
+
+std::optional<QIcon> builtIn(const QString& path)
+{
+    static const bool registered = (registerImages(), true);
+    Q_UNUSED(registered);
+    if (!QFile::exists(path)) {
+        return std::nullopt;
+    }
+    return QIcon(path);
+}
 
 QIcon drawn(const std::function<void(QPainter&)>& draw)
 {
@@ -22,6 +41,9 @@ QIcon drawn(const std::function<void(QPainter&)>& draw)
 
 QIcon AlertIcons::sound()
 {
+    if (auto icon = builtIn(QStringLiteral(":/icons/sound.svg"))) {
+        return *icon;
+    }
     return drawn([](QPainter& p) {
         // A loudspeaker with two sound waves.
         QPainterPath speaker;
@@ -44,6 +66,9 @@ QIcon AlertIcons::sound()
 
 QIcon AlertIcons::popUpWindow()
 {
+    if (auto icon = builtIn(QStringLiteral(":/icons/window.svg"))) {
+        return *icon;
+    }
     return drawn([](QPainter& p) {
         // A window with its title bar, over a second one behind it.
         p.setPen(QPen(Qt::black, 1));
