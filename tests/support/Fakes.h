@@ -120,3 +120,13 @@ public:
     QStringList lines;
     void appendLogLine(const QString& line) override { lines << line; }
 };
+
+// The alert indicators of the main window, remembering what each was last set to.
+class RecordingIndicators final : public AlertIndicators
+{
+public:
+    std::optional<bool> sound;
+    std::optional<bool> window;
+    void setSoundIndicator(bool on) override { sound = on; }
+    void setWindowIndicator(bool on) override { window = on; }
+};
