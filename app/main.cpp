@@ -1,7 +1,12 @@
+#include "app/Application.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    return 0;
+    QApplication qt(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Bidorra"));
+    Application application(QApplication::applicationDirPath());
+    application.start();
+    return QApplication::exec();
 }

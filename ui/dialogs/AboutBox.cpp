@@ -111,6 +111,11 @@ AboutHost::AboutHost(Registry& registry, Shell& shell, Messages& messages) : m_s
 
 AboutHost::~AboutHost()
 {
+    destroy();
+}
+
+void AboutHost::destroy()
+{
     delete m_box;
 }
 

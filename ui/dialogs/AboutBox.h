@@ -44,6 +44,8 @@ public:
     void ShowAboutBox();
     // The box on screen, or null.
     AboutBox* box() const;
+    // Unloads the box if there is one; the exit sequence calls it.
+    void destroy();
     SysInfoLauncher& sysInfo() { return m_sysInfo; }
 
 private:
