@@ -39,3 +39,8 @@ void LogWindowHost::destroy()
     delete m_window.data();
     m_window = nullptr;
 }
+
+LogWindow* LogWindowHost::window() const
+{
+    return m_window;
+}

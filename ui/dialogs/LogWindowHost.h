@@ -24,7 +24,7 @@ public:
     void destroy();
 
     // The window, or nullptr while there is none.
-    LogWindow* window() const { return m_window; }
+    LogWindow* window() const;
 
 private:
     LogWindow& ensureWindow();

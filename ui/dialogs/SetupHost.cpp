@@ -86,3 +86,8 @@ QString SetupHost::List(int index)
     SetupDialog* dialog = ensure();
     return dialog ? dialog->List(index) : QString();
 }
+
+SetupDialog* SetupHost::dialog() const
+{
+    return m_dialog;
+}

@@ -28,7 +28,7 @@ public:
     // Unloads the dialog if there is one.
     void destroy();
     // The dialog, or null when there is none (a dialog ended by OK or Cancel counts as gone).
-    SetupDialog* dialog() const { return m_dialog; }
+    SetupDialog* dialog() const;
 
     // The time fields as the settings reader fills them.
     void setHourField(int hours);
