@@ -22,7 +22,6 @@ private Q_SLOTS:
     void closeBoxHidesWithTheRealTray();
     void closeBoxMinimisesWithoutATray();
     void closeBoxMinimisesWhenTheIconIsGone();
-    void monitoringGoesOnWhileHidden();
     void doubleClickBringsTheWindowBack_data();
     void doubleClickBringsTheWindowBack();
     void otherMouseActionsDoNothing_data();
@@ -116,18 +115,6 @@ void TrayTest::closeBoxMinimisesWhenTheIconIsGone()
     QVERIFY(!window->close());
     QVERIFY(window->isVisible());
     QVERIFY(window->isMinimized());
-}
-
-void TrayTest::monitoringGoesOnWhileHidden()
-{
-    tray->setTrayAvailable(true);
-    window->setMonitoringCommands(true);
-    window->close();
-    // The hidden window still takes the cycle's texts, and its commands still run.
-    window->setStatusText(QStringLiteral("Timer ON..."));
-    QCOMPARE(window->statusText(), QStringLiteral("Timer ON..."));
-    window->menuEntry(QStringLiteral("mnsound"))->trigger();
-    QVERIFY(app.PlayWave);
 }
 
 void TrayTest::doubleClickBringsTheWindowBack_data()

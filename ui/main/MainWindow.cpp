@@ -119,7 +119,8 @@ void MainWindow::buildStatusBar()
     m_statusPanel->setObjectName(QStringLiteral("statusPanel"));
     m_statusPanel->setMinimumWidth(panelWidth);
 
-    auto* countdownPanel = new QWidget(m_statusBar);
+    auto* countdownPanel = new QFrame(m_statusBar);
+    countdownPanel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     countdownPanel->setObjectName(QStringLiteral("countdownPanel"));
     countdownPanel->setFixedWidth(panelWidth);
     auto* picture = new QLabel(countdownPanel);
@@ -134,6 +135,9 @@ void MainWindow::buildStatusBar()
     row->addWidget(picture);
     row->addWidget(m_countdownText, 1);
 
+    for (QFrame* panel : {static_cast<QFrame*>(m_datePanel), static_cast<QFrame*>(m_statusPanel)}) {
+        panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    }
     m_statusBar->addWidget(m_datePanel);
     m_statusBar->addWidget(m_statusPanel, 1);
     m_statusBar->addPermanentWidget(countdownPanel);

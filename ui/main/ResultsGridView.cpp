@@ -6,6 +6,7 @@
 #include "platform/Shell.h"
 #include "ui/main/Twips.h"
 
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -19,6 +20,11 @@ ResultsGridView::ResultsGridView(ResultsGrid& grid, CycleState& cycle, Shell& sh
     setFont(font);
     setModel(&m_grid);
     verticalHeader()->hide();
+    // Compact rows, one line of text each, as a grid of figures wants them.
+    const int rowHeight = QFontMetrics(font).height() + 6;
+    verticalHeader()->setMinimumSectionSize(rowHeight);
+    verticalHeader()->setDefaultSectionSize(rowHeight);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
