@@ -136,5 +136,5 @@ void Application::ExitProgram()
     m_tray->UnhookMainWindow();
     m_window->closeForExit();
     Q_EMIT exited();
-    QCoreApplication::quit();
+    QCoreApplication::exit(0);
 }
