@@ -90,6 +90,8 @@ void Application::start()
 {
     // The program lives in the tray: hiding or closing its last window must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Every window of the program, the about box's picture included, shows the program icon.
+    QApplication::setWindowIcon(m_window->windowIcon());
 
     // The timers were made with their one-second interval and are off.
     m_cycle.AbortRequested = false;
