@@ -1,12 +1,12 @@
 #include "core/PageParser.h"
 
+#include "core/DecimalText.h"
 #include "core/Failure.h"
 #include "core/MonitorPorts.h"
 #include "core/ResultsGrid.h"
 #include "platform/Clock.h"
 
 #include <QLatin1StringView>
-#include <algorithm>
 
 namespace {
 
@@ -45,51 +45,19 @@ QString quoted(const QString& value)
     return value.left(QuotedValueLimit) + QStringLiteral("...");
 }
 
-bool isAsciiDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-// Whether the quantity text is the number 1. A number here is a decimal with an optional sign
-// and an optional fraction after a point ("1", "+1", "01", "1.00", ".5", "2."), surrounded by
-// any blanks; no exponent, no digit grouping. Blank or empty text (a missing quantity) is not
-// 1; any other text that is not such a number fails the parse. The test is done on the digits
-// themselves, so no length of text can overflow or round its way to 1.
+// Whether the quantity is the number 1. A missing (blank) quantity is not 1; any other text
+// that is no plain decimal number fails the parse.
 bool isQuantityOne(const QString& quantity)
 {
-    const QString text = quantity.trimmed();
+    const QString text = quantity.trimmed(); // page markup may leave line breaks around it
     if (text.isEmpty()) {
         return false;
     }
-    qsizetype pos = 0;
-    bool negative = false;
-    if (text[0] == QLatin1Char('+') || text[0] == QLatin1Char('-')) {
-        negative = text[0] == QLatin1Char('-');
-        ++pos;
-    }
-    const qsizetype wholeStart = pos;
-    while (pos < text.size() && isAsciiDigit(text[pos])) {
-        ++pos;
-    }
-    const QStringView whole = QStringView(text).sliced(wholeStart, pos - wholeStart);
-    QStringView fraction;
-    if (pos < text.size() && text[pos] == QLatin1Char('.')) {
-        const qsizetype fractionStart = ++pos;
-        while (pos < text.size() && isAsciiDigit(text[pos])) {
-            ++pos;
-        }
-        fraction = QStringView(text).sliced(fractionStart, pos - fractionStart);
-    }
-    if (pos != text.size() || (whole.isEmpty() && fraction.isEmpty())) {
+    const std::optional<DecimalText> number = scanDecimal(text);
+    if (!number) {
         throw Failure(QStringLiteral("Quantity '%1' is not a number").arg(quoted(quantity)));
     }
-    qsizetype firstSignificant = 0;
-    while (firstSignificant < whole.size() && whole[firstSignificant] == QLatin1Char('0')) {
-        ++firstSignificant;
-    }
-    const bool wholeIsOne = whole.sliced(firstSignificant) == QLatin1StringView("1");
-    const bool fractionIsZero = std::all_of(fraction.begin(), fraction.end(), [](QChar c) { return c == u'0'; });
-    return !negative && wholeIsOne && fractionIsZero;
+    return number->isOne();
 }
 
 } // namespace

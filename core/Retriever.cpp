@@ -104,6 +104,7 @@ bool Retriever::download(QFile& page)
         while (!transfer.chunkReady(ChunkSize)) {
             waitForProgress();
             if (m_ports.cycle.AbortRequested) {
+                page.remove(); // a stopped download leaves no half page behind
                 return false;
             }
         }
@@ -115,6 +116,7 @@ bool Retriever::download(QFile& page)
         QCoreApplication::processEvents();
         total += static_cast<qint32>(chunk.size());
         if (m_ports.cycle.AbortRequested) {
+            page.remove();
             return false;
         }
     } while (chunk.size() >= 2 && total < PageLimit);

@@ -1,9 +1,7 @@
 #include "storage/SettingsFile.h"
 
+#include "core/DecimalText.h"
 #include "core/ProgramFiles.h"
-
-#include <algorithm>
-#include <limits>
 
 namespace {
 
@@ -13,59 +11,14 @@ struct WholeNumber
     FileFailure failure = FileFailure::TypeMismatch;
 };
 
-bool isBlank(QChar c)
-{
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
-}
-
-bool isDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-// Works on the digits themselves rather than through a double, so that a long fraction such
-// as 2.99999999999999999999 still rounds down to 2.
 WholeNumber parseWholeNumberDown(const QString& text)
 {
-    qsizetype i = 0;
-    qsizetype end = text.size();
-    while (i < end && isBlank(text.at(i))) {
-        ++i;
-    }
-    while (end > i && isBlank(text.at(end - 1))) {
-        --end;
-    }
-    bool negative = false;
-    if (i < end && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-'))) {
-        negative = text.at(i) == QLatin1Char('-');
-        ++i;
-    }
-    // Anything past this bound is out of range whatever the sign; stop counting there.
-    constexpr qint64 beyond = qint64(std::numeric_limits<int>::max()) + 2;
-    qint64 whole = 0;
-    int digits = 0;
-    while (i < end && isDigit(text.at(i))) {
-        whole = std::min(beyond, whole * 10 + text.at(i).digitValue());
-        ++digits;
-        ++i;
-    }
-    bool fraction = false;
-    if (i < end && text.at(i) == QLatin1Char('.')) {
-        ++i;
-        while (i < end && isDigit(text.at(i))) {
-            fraction = fraction || text.at(i) != QLatin1Char('0');
-            ++digits;
-            ++i;
-        }
-    }
-    if (digits == 0 || i != end) {
+    const std::optional<DecimalText> number = scanDecimal(text);
+    if (!number) {
         return {std::nullopt, FileFailure::TypeMismatch};
     }
-    const qint64 value = negative ? -whole - (fraction ? 1 : 0) : whole;
-    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) {
-        return {std::nullopt, FileFailure::Overflow};
-    }
-    return {static_cast<int>(value), FileFailure::TypeMismatch};
+    const std::optional<int> value = number->floorToInt();
+    return {value, value ? FileFailure::TypeMismatch : FileFailure::Overflow};
 }
 
 QString fieldText(const QString& text)
