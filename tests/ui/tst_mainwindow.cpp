@@ -6,14 +6,39 @@
 #include "ui/main/ResultsGridView.h"
 
 #include <QAction>
-#include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolBar>
 #include <memory>
 
+Q_DECLARE_METATYPE(MainWindow::GridPlacement)
+
 namespace {
+// Every command as the user meets it: toolbar position and tooltip, pop-up menu slot and text
+// (-1: no menu entry), and whether it can be chosen while stopped and while monitoring.
+struct CommandRow
+{
+    const char* key;
+    int position;
+    const char* tooltip;
+    int menuIndex;
+    const char* menuName;
+    const char* menuText;
+    bool whenStopped;
+    bool whenMonitoring;
+};
+const CommandRow CommandRows[] = {
+    {"Start", 1, "Start Monitoring", 12, "mngo", "Go", true, false},
+    {"Stop", 2, "Stop Monitoring", 11, "mnstop", "Stop", false, true},
+    {"Save", 4, "Save Grid Contents", -1, "", "", true, false},
+    {"Log", 5, "Show Auction  Log", 9, "mnlog", "Auction Log", true, true},
+    {"Setup", 6, "Program Setup", 8, "mnsetup", "Setup", true, false},
+    {"Sound", 8, "Set Sound Notification", 6, "mnsound", "Sound Notification", true, true},
+    {"Window", 9, "Set Pop-up Window Notification", 5, "mnwindow", "Pop-up Window Notification", true, true},
+    {"Help", 11, "Open Help", 3, "mnhelp", "Help", true, true},
+    {"About", 12, "About Bidorra", 2, "mnabout", "About", true, true},
+    {"Exit", 14, "Exit Program", 0, "mnexit", "Exit", true, false},
+};
 const QStringList ExternalCommands = {"Start", "Stop", "Save", "Log", "Setup", "About", "Exit"};
 
 int twips(int pixels)
@@ -30,33 +55,25 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void namedControls();
-    void toolbarAtStartUp_data();
-    void toolbarAtStartUp();
-    void menuAtStartUp_data();
-    void menuAtStartUp();
-    void commandPatterns_data();
-    void commandPatterns();
-    void disabledCommandsDoNothing();
+    void startUpState_data();
+    void startUpState();
+    void startAndStopPatterns_data() { startUpState_data(); }
+    void startAndStopPatterns();
+    void buttonAndEntryRunTheCommand_data();
+    void buttonAndEntryRunTheCommand();
+    void separatorsDoNothing();
     void alertChosenTwice_data();
     void alertChosenTwice();
-    void alertOnFromSettings_data();
-    void alertOnFromSettings();
-    void separatorsDoNothing();
-    void dispatchByKey_data();
-    void dispatchByKey();
-    void menuEntriesRunTheirCommands_data();
-    void menuEntriesRunTheirCommands();
-    void helpOpensTheHelpPage();
-    void statusPanels();
-    void showLogWindowUsesTheLogCommand();
+    void windowAlertUsesTheLogCommand();
     void gridPlacement_data();
     void gridPlacement();
-    void gridFollowsTheWindow();
-    void minimisingLeavesTheGrid();
+    void gridFollowsTheWindowButNotWhenMinimised();
     void gridWidthKnownBeforeShow();
 
 private:
+    const CommandRow& fetchCommand();
+    QAction* menuSlot(int index) const { return window->popMenu()->actions().at(index); }
+
     QStringList ran;
     AppState app;
     CycleState cycle;
@@ -69,7 +86,6 @@ void MainWindowTest::init()
 {
     ran.clear();
     app = AppState{};
-    cycle = CycleState{};
     shell = RecordingShell{};
     grid = std::make_unique<ResultsGrid>();
     window =
@@ -85,339 +101,140 @@ void MainWindowTest::cleanup()
     grid.reset();
 }
 
-void MainWindowTest::namedControls()
+const CommandRow& MainWindowTest::fetchCommand()
 {
-    QCOMPARE(window->objectName(), QStringLiteral("Form1"));
-    QCOMPARE(window->windowTitle(), QStringLiteral("Bidorra"));
-    QVERIFY(window->findChild<QToolBar*>(QStringLiteral("Toolbar1")));
-    QVERIFY(window->findChild<ResultsGridView*>(QStringLiteral("MSFlexGrid1")));
-    QVERIFY(window->findChild<QStatusBar*>(QStringLiteral("StatusBar1")));
-    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("Picture1"))->pixmap().size(), QSize(16, 16));
-    QCOMPARE(window->findChild<QMenu*>(QStringLiteral("PopMenu"))->title(), QStringLiteral("Auction"));
+    QFETCH(int, row);
+    return CommandRows[row];
 }
 
-void MainWindowTest::toolbarAtStartUp_data()
+void MainWindowTest::startUpState_data()
 {
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("tooltip");
-    QTest::addColumn<bool>("enabled");
-    const auto separator = [](int position) {
-        QTest::addRow("%d separator", position) << position << QString() << QString() << true;
-    };
-    QTest::newRow("1 Start") << 1 << "Start"
-                             << "Start Monitoring" << true;
-    QTest::newRow("2 Stop") << 2 << "Stop"
-                            << "Stop Monitoring" << false;
-    separator(3);
-    QTest::newRow("4 Save") << 4 << "Save"
-                            << "Save Grid Contents" << true;
-    QTest::newRow("5 Log") << 5 << "Log"
-                           << "Show Auction  Log" << true;
-    QTest::newRow("6 Setup") << 6 << "Setup"
-                             << "Program Setup" << true;
-    separator(7);
-    QTest::newRow("8 Sound") << 8 << "Sound"
-                             << "Set Sound Notification" << true;
-    QTest::newRow("9 Window") << 9 << "Window"
-                              << "Set Pop-up Window Notification" << true;
-    separator(10);
-    QTest::newRow("11 Help") << 11 << "Help"
-                             << "Open Help" << true;
-    QTest::newRow("12 About") << 12 << "About"
-                              << "About Bidorra" << true;
-    separator(13);
-    QTest::newRow("14 Exit") << 14 << "Exit"
-                             << "Exit Program" << true;
-    separator(15);
-}
-
-void MainWindowTest::toolbarAtStartUp()
-{
-    QFETCH(int, position);
-    QFETCH(QString, key);
-    QFETCH(QString, tooltip);
-    QFETCH(bool, enabled);
-    QAction* button = window->toolbarButton(position);
-    QVERIFY(button);
-    QCOMPARE(button->isSeparator(), key.isEmpty());
-    QCOMPARE(button->objectName(), key);
-    if (!key.isEmpty()) {
-        QCOMPARE(button->toolTip(), tooltip);
-        QCOMPARE(button->isEnabled(), enabled);
-        QVERIFY(!button->isChecked());
-        QVERIFY(!window->MixedState(position));
+    QTest::addColumn<int>("row");
+    for (int row = 0; row < int(std::size(CommandRows)); ++row) {
+        QTest::newRow(CommandRows[row].key) << row;
     }
 }
 
-void MainWindowTest::menuAtStartUp_data()
+void MainWindowTest::startUpState()
 {
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("enabled");
-    const QList<std::tuple<const char*, const char*, bool>> entries = {
-        {"mnexit", "Exit", true},
-        {"sep1", nullptr, true},
-        {"mnabout", "About", true},
-        {"mnhelp", "Help", true},
-        {"sep2", nullptr, true},
-        {"mnwindow", "Pop-up Window Notification", true},
-        {"mnsound", "Sound Notification", true},
-        {"sep3", nullptr, true},
-        {"mnsetup", "Setup", true},
-        {"mnlog", "Auction Log", true},
-        {"sep4", nullptr, true},
-        {"mnstop", "Stop", false},
-        {"mngo", "Go", true},
-    };
-    for (int i = 0; i < entries.size(); ++i) {
-        const auto& [name, text, enabled] = entries[i];
-        QTest::newRow(name) << i << QString::fromLatin1(name) << (text ? QString::fromLatin1(text) : QString())
-                            << enabled;
-    }
-}
-
-void MainWindowTest::menuAtStartUp()
-{
-    QFETCH(int, index);
-    QFETCH(QString, name);
-    QFETCH(QString, text);
-    QFETCH(bool, enabled);
-    const QList<QAction*> entries = window->popMenu()->actions();
-    QCOMPARE(entries.size(), 13);
-    QAction* entry = entries.at(index);
-    QCOMPARE(entry->objectName(), name);
-    QCOMPARE(entry->isSeparator(), text.isEmpty());
-    if (!text.isEmpty()) {
-        QCOMPARE(entry->text(), text);
-        QCOMPARE(entry->isEnabled(), enabled);
+    const CommandRow& command = fetchCommand();
+    QAction* button = window->toolbarButton(command.position);
+    QCOMPARE(button->objectName(), QString(command.key));
+    QCOMPARE(button->toolTip(), QString(command.tooltip));
+    QCOMPARE(button->isEnabled(), command.whenStopped);
+    QVERIFY(!button->isChecked());
+    QVERIFY(!window->MixedState(command.position));
+    // Screen readers name the button by its key and describe it by its tooltip.
+    const QWidget* widget = window->findChild<QToolBar*>()->widgetForAction(button);
+    QCOMPARE(widget->accessibleName(), QString(command.key));
+    QCOMPARE(widget->accessibleDescription(), QString(command.tooltip));
+    if (command.menuIndex >= 0) {
+        QAction* entry = menuSlot(command.menuIndex);
+        QCOMPARE(entry->objectName(), QString(command.menuName));
+        QCOMPARE(entry->text(), QString(command.menuText));
+        QCOMPARE(entry->isEnabled(), command.whenStopped);
         QVERIFY(!entry->isChecked());
     }
 }
 
-void MainWindowTest::commandPatterns_data()
+void MainWindowTest::startAndStopPatterns()
 {
-    QTest::addColumn<bool>("monitoring");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("menuName");
-    QTest::addColumn<bool>("enabled");
-    struct Row
-    {
-        const char* key;
-        int position;
-        const char* menu;
-        bool whenStopped;
-        bool whenMonitoring;
-    };
-    const Row rows[] = {
-        {"Start", 1, "mngo", true, false},     {"Stop", 2, "mnstop", false, true},
-        {"Save", 4, "", true, false},          {"Log", 5, "mnlog", true, true},
-        {"Setup", 6, "mnsetup", true, false},  {"Sound", 8, "mnsound", true, true},
-        {"Window", 9, "mnwindow", true, true}, {"Help", 11, "mnhelp", true, true},
-        {"About", 12, "mnabout", true, true},  {"Exit", 14, "mnexit", true, false},
-    };
-    for (const Row& row : rows) {
-        QTest::addRow("stopped %s", row.key) << false << row.position << row.menu << row.whenStopped;
-        QTest::addRow("monitoring %s", row.key) << true << row.position << row.menu << row.whenMonitoring;
-    }
-}
-
-void MainWindowTest::commandPatterns()
-{
-    QFETCH(bool, monitoring);
-    QFETCH(int, position);
-    QFETCH(QString, menuName);
-    QFETCH(bool, enabled);
-    // Come from the other state, as Start and Stop do.
-    window->setMonitoringCommands(!monitoring);
-    window->setMonitoringCommands(monitoring);
-    QCOMPARE(window->toolbarButton(position)->isEnabled(), enabled);
-    if (!menuName.isEmpty()) {
-        QCOMPARE(window->menuEntry(menuName)->isEnabled(), enabled);
-    }
-}
-
-void MainWindowTest::disabledCommandsDoNothing()
-{
-    window->setMonitoringCommands(true);
-    window->toolbarButton(14)->trigger();
-    window->menuEntry(QStringLiteral("mnexit"))->trigger();
-    window->toolbarButton(1)->trigger();
-    QVERIFY(ran.isEmpty());
-
-    window->setMonitoringCommands(false);
-    window->toolbarButton(2)->trigger();
-    QVERIFY(ran.isEmpty());
-    window->menuEntry(QStringLiteral("mnexit"))->trigger();
-    QCOMPARE(ran, QStringList{"Exit"});
-}
-
-void MainWindowTest::alertChosenTwice_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<bool>("viaMenu");
-    QTest::addColumn<bool>("initially");
-    for (const char* key : {"Sound", "Window"}) {
-        for (bool viaMenu : {false, true}) {
-            for (bool initially : {false, true}) {
-                QTest::addRow("%s via %s, starting %s", key, viaMenu ? "menu" : "toolbar", initially ? "on" : "off")
-                    << QString::fromLatin1(key) << viaMenu << initially;
-            }
+    const CommandRow& command = fetchCommand();
+    // Start, then Stop.
+    for (const bool monitoring : {true, false}) {
+        window->setMonitoringCommands(monitoring);
+        const bool enabled = monitoring ? command.whenMonitoring : command.whenStopped;
+        QCOMPARE(window->toolbarButton(command.position)->isEnabled(), enabled);
+        if (command.menuIndex >= 0) {
+            QCOMPARE(menuSlot(command.menuIndex)->isEnabled(), enabled);
         }
     }
 }
 
-void MainWindowTest::alertChosenTwice()
+void MainWindowTest::buttonAndEntryRunTheCommand_data()
 {
-    QFETCH(QString, key);
-    QFETCH(bool, viaMenu);
-    QFETCH(bool, initially);
-    const bool sound = key == QLatin1String("Sound");
-    const int position = sound ? 8 : 9;
-    QAction* button = window->toolbarButton(position);
-    QAction* entry = window->menuEntry(sound ? QStringLiteral("mnsound") : QStringLiteral("mnwindow"));
-    bool& flag = sound ? app.PlayWave : app.OpenWindow;
-    flag = initially;
-    sound ? window->setSoundIndicator(initially) : window->setWindowIndicator(initially);
-    QAction* chosen = viaMenu ? entry : button;
-
-    chosen->trigger();
-    QCOMPARE(flag, !initially);
-    QCOMPARE(window->MixedState(position), !initially);
-    QCOMPARE(button->isChecked(), !initially);
-    QCOMPARE(entry->isChecked(), !initially);
-
-    chosen->trigger();
-    QCOMPARE(flag, initially);
-    QCOMPARE(window->MixedState(position), initially);
-    QCOMPARE(button->isChecked(), initially);
-    QCOMPARE(entry->isChecked(), initially);
-    QVERIFY(ran.isEmpty());
+    QTest::addColumn<int>("row");
+    for (int row = 0; row < int(std::size(CommandRows)); ++row) {
+        if (ExternalCommands.contains(CommandRows[row].key) || qstrcmp(CommandRows[row].key, "Help") == 0) {
+            QTest::newRow(CommandRows[row].key) << row;
+        }
+    }
 }
 
-void MainWindowTest::alertOnFromSettings_data()
+void MainWindowTest::buttonAndEntryRunTheCommand()
 {
-    QTest::addColumn<bool>("sound");
-    QTest::newRow("PlayWave") << true;
-    QTest::newRow("OpenWindow") << false;
-}
-
-void MainWindowTest::alertOnFromSettings()
-{
-    QFETCH(bool, sound);
-    const int position = sound ? 8 : 9;
-    QAction* entry = window->menuEntry(sound ? QStringLiteral("mnsound") : QStringLiteral("mnwindow"));
-    bool& flag = sound ? app.PlayWave : app.OpenWindow;
-    // What the settings reader does for a "=True" line.
-    flag = true;
-    sound ? window->setSoundIndicator(true) : window->setWindowIndicator(true);
-    QVERIFY(window->toolbarButton(position)->isChecked());
-    QVERIFY(window->MixedState(position));
-    QVERIFY(entry->isChecked());
-
-    window->dispatch(sound ? QStringLiteral("Sound") : QStringLiteral("Window"));
-    QVERIFY(!flag);
-    QVERIFY(!window->toolbarButton(position)->isChecked());
-    QVERIFY(!window->MixedState(position));
-    QVERIFY(!entry->isChecked());
+    const CommandRow& command = fetchCommand();
+    window->setMonitoringCommands(!command.whenStopped);
+    window->toolbarButton(command.position)->trigger();
+    if (command.menuIndex >= 0) {
+        menuSlot(command.menuIndex)->trigger();
+    }
+    const int times = command.menuIndex >= 0 ? 2 : 1;
+    if (qstrcmp(command.key, "Help") == 0) {
+        QCOMPARE(shell.opened, QStringList(times, QStringLiteral("/prog/help/Bidorra_help.htm")));
+        QVERIFY(ran.isEmpty());
+    } else {
+        QCOMPARE(ran, QStringList(times, QString(command.key)));
+    }
 }
 
 void MainWindowTest::separatorsDoNothing()
 {
-    for (int position : {3, 7, 10, 13, 15}) {
+    for (const int position : {3, 7, 10, 13, 15}) {
+        QVERIFY(window->toolbarButton(position)->isSeparator());
         window->toolbarButton(position)->trigger();
     }
-    for (const char* name : {"sep1", "sep2", "sep3", "sep4"}) {
-        window->menuEntry(QLatin1String(name))->trigger();
+    QCOMPARE(window->popMenu()->actions().size(), 13);
+    for (const int index : {1, 4, 7, 10}) {
+        QVERIFY(menuSlot(index)->isSeparator());
+        menuSlot(index)->trigger();
     }
     QVERIFY(ran.isEmpty());
     QVERIFY(shell.opened.isEmpty());
     QVERIFY(!app.PlayWave);
     QVERIFY(!app.OpenWindow);
-    QVERIFY(!window->toolbarButton(8)->isChecked());
-    QVERIFY(!window->toolbarButton(9)->isChecked());
 }
 
-void MainWindowTest::dispatchByKey_data()
+void MainWindowTest::alertChosenTwice_data()
 {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QStringList>("expected");
-    for (const QString& key : ExternalCommands) {
-        QTest::newRow(qPrintable(key)) << key << QStringList{key};
+    QTest::addColumn<bool>("sound");
+    QTest::addColumn<bool>("viaMenu");
+    QTest::addColumn<bool>("fromSettings"); // the settings file said True, so it starts on
+    QTest::newRow("Sound button") << true << false << false;
+    QTest::newRow("Sound menu entry") << true << true << false;
+    QTest::newRow("Window button") << false << false << false;
+    QTest::newRow("Window menu entry") << false << true << false;
+    QTest::newRow("PlayWave=True") << true << false << true;
+    QTest::newRow("OpenWindow=True") << false << true << true;
+}
+
+void MainWindowTest::alertChosenTwice()
+{
+    QFETCH(bool, sound);
+    QFETCH(bool, viaMenu);
+    QFETCH(bool, fromSettings);
+    const int position = sound ? 8 : 9;
+    QAction* button = window->toolbarButton(position);
+    QAction* entry = window->menuEntry(sound ? QStringLiteral("mnsound") : QStringLiteral("mnwindow"));
+    bool& flag = sound ? app.PlayWave : app.OpenWindow;
+    if (fromSettings) {
+        flag = true;
+        sound ? window->setSoundIndicator(true) : window->setWindowIndicator(true);
     }
-    QTest::newRow("lower case") << "start" << QStringList{};
-    QTest::newRow("upper case") << "EXIT" << QStringList{};
-    QTest::newRow("trailing blank") << "Stop " << QStringList{};
-    QTest::newRow("empty") << "" << QStringList{};
-    QTest::newRow("menu name") << "mngo" << QStringList{};
+    // The flag, the button's pressed look, its check mark and the menu entry's check mark.
+    const auto shown = [&] {
+        return QList<bool>{flag, window->MixedState(position), button->isChecked(), entry->isChecked()};
+    };
+    QAction* chosen = viaMenu ? entry : button;
+    QCOMPARE(shown(), QList<bool>(4, fromSettings));
+    chosen->trigger();
+    QCOMPARE(shown(), QList<bool>(4, !fromSettings));
+    chosen->trigger();
+    QCOMPARE(shown(), QList<bool>(4, fromSettings));
+    QVERIFY(ran.isEmpty());
 }
 
-void MainWindowTest::dispatchByKey()
-{
-    QFETCH(QString, key);
-    QFETCH(QStringList, expected);
-    window->dispatch(key);
-    QCOMPARE(ran, expected);
-    QVERIFY(shell.opened.isEmpty());
-    QVERIFY(!app.PlayWave);
-    QVERIFY(!app.OpenWindow);
-}
-
-void MainWindowTest::menuEntriesRunTheirCommands_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("command");
-    QTest::newRow("mnexit") << "mnexit"
-                            << "Exit";
-    QTest::newRow("mnabout") << "mnabout"
-                             << "About";
-    QTest::newRow("mnsetup") << "mnsetup"
-                             << "Setup";
-    QTest::newRow("mnlog") << "mnlog"
-                           << "Log";
-    QTest::newRow("mngo") << "mngo"
-                          << "Start";
-}
-
-void MainWindowTest::menuEntriesRunTheirCommands()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, command);
-    window->menuEntry(name)->trigger();
-    QCOMPARE(ran, QStringList{command});
-
-    // The toolbar twin runs the same command.
-    ran.clear();
-    for (int position = 1; position <= 15; ++position) {
-        if (window->toolbarButton(position)->objectName() == command) {
-            window->toolbarButton(position)->trigger();
-        }
-    }
-    QCOMPARE(ran, QStringList{command});
-}
-
-void MainWindowTest::helpOpensTheHelpPage()
-{
-    window->toolbarButton(11)->trigger();
-    window->menuEntry(QStringLiteral("mnhelp"))->trigger();
-    const QString page = QStringLiteral("/prog/help/Bidorra_help.htm");
-    QCOMPARE(shell.opened, (QStringList{page, page}));
-}
-
-void MainWindowTest::statusPanels()
-{
-    QVERIFY(window->statusText().isEmpty());
-    window->setStatusText(QStringLiteral("Retrieving Item #123"));
-    window->setCountdownText(QStringLiteral("::12"));
-    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("statusPanel"))->text(), QStringLiteral("Retrieving Item #123"));
-    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("countdownText"))->text(), QStringLiteral("::12"));
-    QCOMPARE(window->findChild<QLabel*>(QStringLiteral("datePanel"))->text(),
-             QLocale().toString(QDate::currentDate(), QLocale::ShortFormat));
-    QCOMPARE(window->findChild<QWidget*>(QStringLiteral("countdownPanel"))->width(), 96);
-}
-
-void MainWindowTest::showLogWindowUsesTheLogCommand()
+void MainWindowTest::windowAlertUsesTheLogCommand()
 {
     window->showLogWindow();
     QCOMPARE(ran, QStringList{"Log"});
@@ -427,66 +244,52 @@ void MainWindowTest::gridPlacement_data()
 {
     QTest::addColumn<int>("clientWidth");
     QTest::addColumn<int>("clientHeight");
-    QTest::addColumn<int>("top");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    // Toolbar 885 and status bar 375 high throughout.
-    QTest::newRow("designed size") << 8880 << 5190 << 890 << 8875 << 3920;
-    QTest::newRow("exactly toolbar + status bar + 10") << 8880 << 1270 << 890 << 8875 << 0;
-    QTest::newRow("one twip more") << 8880 << 1271 << 890 << 8875 << 1;
-    QTest::newRow("lower than the bars") << 8880 << 900 << 890 << 8875 << 0;
-    QTest::newRow("width exactly 5") << 5 << 5190 << 890 << 0 << 3920;
-    QTest::newRow("narrower than 5") << 3 << 5190 << 890 << 0 << 3920;
+    QTest::addColumn<MainWindow::GridPlacement>("expected");
+    // Toolbar 885 and status bar 375 twips high throughout.
+    QTest::newRow("designed size") << 8880 << 5190 << MainWindow::GridPlacement{890, 8875, 3920};
+    QTest::newRow("exactly toolbar + status bar + 10") << 8880 << 1270 << MainWindow::GridPlacement{890, 8875, 0};
+    QTest::newRow("one twip more") << 8880 << 1271 << MainWindow::GridPlacement{890, 8875, 1};
+    QTest::newRow("lower than the bars") << 8880 << 900 << MainWindow::GridPlacement{890, 8875, 0};
+    QTest::newRow("narrower than the gap") << 3 << 5190 << MainWindow::GridPlacement{890, 0, 3920};
 }
 
 void MainWindowTest::gridPlacement()
 {
     QFETCH(int, clientWidth);
     QFETCH(int, clientHeight);
-    QFETCH(int, top);
-    QFETCH(int, width);
-    QFETCH(int, height);
+    QFETCH(MainWindow::GridPlacement, expected);
     const auto placement = MainWindow::gridPlacement(clientWidth, clientHeight, 885, 375);
-    QCOMPARE(placement.top, top);
-    QCOMPARE(placement.width, width);
-    QCOMPARE(placement.height, height);
+    QCOMPARE(QList<int>({placement.top, placement.width, placement.height}),
+             QList<int>({expected.top, expected.width, expected.height}));
 }
 
-void MainWindowTest::gridFollowsTheWindow()
+void MainWindowTest::gridFollowsTheWindowButNotWhenMinimised()
 {
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    // The designed client area, 8880 x 5190 twips.
-    QCOMPARE(window->size(), QSize(592, 346));
+    QCOMPARE(window->size(), QSize(592, 346)); // the designed client area, 8880 x 5190 twips
     window->resize(700, 420);
+    ResultsGridView* view = window->gridView();
     const int toolbar = window->findChild<QToolBar*>()->height();
-    const int statusBar = window->statusBar()->height();
-    ResultsGridView* grid = window->gridView();
-    QTRY_COMPARE(grid->mapTo(window.get(), QPoint(0, 0)), QPoint(0, qRound((twips(toolbar) + 5) / 15.0)));
-    const auto placement = MainWindow::gridPlacement(twips(700), twips(420), twips(toolbar), twips(statusBar));
-    QCOMPARE(grid->width(), qRound(placement.width / 15.0));
-    QCOMPARE(grid->height(), qRound(placement.height / 15.0));
+    const auto placement =
+        MainWindow::gridPlacement(twips(700), twips(420), twips(toolbar), twips(window->statusBar()->height()));
+    const QRect expected(0, qRound(placement.top / 15.0), qRound(placement.width / 15.0),
+                         qRound(placement.height / 15.0));
+    QTRY_COMPARE(QRect(view->mapTo(window.get(), QPoint(0, 0)), view->size()), expected);
     // Nothing of the grid hides under the status bar.
-    QVERIFY(grid->mapTo(window.get(), QPoint(0, grid->height())).y() <= window->statusBar()->y());
-}
+    QVERIFY(view->mapTo(window.get(), QPoint(0, view->height())).y() <= window->statusBar()->y());
 
-void MainWindowTest::minimisingLeavesTheGrid()
-{
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    const QRect before = window->gridView()->geometry();
-
+    const QRect before = view->geometry();
     window->showMinimized();
     QVERIFY(window->isMinimized());
     window->resize(300, 200);
     window->LayoutMainWindow();
-    QCOMPARE(window->gridView()->geometry(), before);
-
+    QCOMPARE(view->geometry(), before);
     // Restored, the grid is laid out for the size the window has now.
     window->showNormal();
     QTRY_VERIFY(!window->isMinimized());
     window->resize(500, 300);
-    QTRY_COMPARE(window->gridView()->width(), 500);
+    QTRY_COMPARE(view->width(), 500);
 }
 
 void MainWindowTest::gridWidthKnownBeforeShow()

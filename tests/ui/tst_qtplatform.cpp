@@ -25,18 +25,14 @@ void QtPlatformTest::lineBreaks_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("two CR") << "Erro with Setup.ini File\r\rError 53: File not found"
-                            << "Erro with Setup.ini File\n\nError 53: File not found";
-    QTest::newRow("CR LF") << "a\r\nb"
-                           << "a\nb";
-    QTest::newRow("CR LF twice") << "a\r\n\r\nb"
-                                 << "a\n\nb";
-    QTest::newRow("LF CR") << "a\n\rb"
-                           << "a\n\nb";
-    QTest::newRow("header line ending") << "response:\r\rHTTP/1.1 500 Oops\r"
-                                        << "response:\n\nHTTP/1.1 500 Oops\n";
-    QTest::newRow("none") << "Nothing to download!"
-                          << "Nothing to download!";
+    QTest::newRow("two CR") << QStringLiteral("Erro with Setup.ini File\r\rError 53: File not found")
+                            << QStringLiteral("Erro with Setup.ini File\n\nError 53: File not found");
+    QTest::newRow("CR LF") << QStringLiteral("a\r\nb") << QStringLiteral("a\nb");
+    QTest::newRow("CR LF twice") << QStringLiteral("a\r\n\r\nb") << QStringLiteral("a\n\nb");
+    QTest::newRow("LF CR") << QStringLiteral("a\n\rb") << QStringLiteral("a\n\nb");
+    QTest::newRow("header line ending") << QStringLiteral("response:\r\rHTTP/1.1 500 Oops\r")
+                                        << QStringLiteral("response:\n\nHTTP/1.1 500 Oops\n");
+    QTest::newRow("none") << QStringLiteral("Nothing to download!") << QStringLiteral("Nothing to download!");
 }
 
 void QtPlatformTest::lineBreaks()

@@ -9,6 +9,11 @@
 #include <QMenu>
 #include <memory>
 
+namespace {
+enum class Ending { Closed, Hidden, Minimised };
+}
+Q_DECLARE_METATYPE(Ending)
+
 class TrayTest : public QObject
 {
     Q_OBJECT
@@ -17,22 +22,13 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    void iconAndTooltip();
-    void closeBoxHidesTheWindow();
-    void closeBoxHidesWithTheRealTray();
-    void closeBoxMinimisesWithoutATray();
-    void closeBoxMinimisesWhenTheIconIsGone();
-    void doubleClickBringsTheWindowBack_data();
-    void doubleClickBringsTheWindowBack();
-    void otherMouseActionsDoNothing_data();
-    void otherMouseActionsDoNothing();
+    void closing_data();
+    void closing();
+    void iconBringsTheWindowBack_data();
+    void iconBringsTheWindowBack();
     void trayMenuWhileMonitoring();
-    void exitClosesForGood();
-    void unhookedCloseCloses();
 
 private:
-    QAction* trayEntry(const QString& text) const;
-
     AppState app;
     CycleState cycle;
     RecordingShell shell;
@@ -51,6 +47,8 @@ void TrayTest::init()
     tray->add();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    // The offscreen platform has no tray; most cases pretend the desktop shows the icon.
+    tray->setTrayAvailable(true);
 }
 
 void TrayTest::cleanup()
@@ -60,75 +58,61 @@ void TrayTest::cleanup()
     grid.reset();
 }
 
-QAction* TrayTest::trayEntry(const QString& text) const
+void TrayTest::closing_data()
 {
-    for (QAction* entry : tray->icon().contextMenu()->actions()) {
-        if (entry->text() == text) {
-            return entry;
-        }
+    QTest::addColumn<bool>("trayAvailable");
+    QTest::addColumn<QString>("before"); // what happens before the close request
+    QTest::addColumn<Ending>("ending");
+    QTest::newRow("close box hides") << true << "" << Ending::Hidden;
+    QTest::newRow("no tray: close box minimises") << false << "" << Ending::Minimised;
+    QTest::newRow("icon removed: close box minimises") << true << "remove" << Ending::Minimised;
+    QTest::newRow("exit closes for good") << true << "exit" << Ending::Closed;
+    QTest::newRow("unhooked: close box closes") << true << "unhook" << Ending::Closed;
+}
+
+void TrayTest::closing()
+{
+    QFETCH(bool, trayAvailable);
+    QFETCH(QString, before);
+    QFETCH(Ending, ending);
+    tray->setTrayAvailable(trayAvailable);
+    if (before == QLatin1String("unhook")) {
+        tray->UnhookMainWindow();
+    } else if (before == QLatin1String("remove") || before == QLatin1String("exit")) {
+        tray->remove(); // the exit sequence takes the icon away first
+        QVERIFY(!tray->icon().isVisible());
     }
-    return nullptr;
-}
+    const bool closed = before == QLatin1String("exit") ? window->closeForExit() : window->close();
 
-void TrayTest::iconAndTooltip()
-{
-    QCOMPARE(tray->icon().toolTip(), QStringLiteral("Bidorra"));
-    QVERIFY(!tray->icon().icon().isNull());
-    QVERIFY(tray->icon().isVisible());
-    QCOMPARE(tray->icon().contextMenu(), window->popMenu());
-}
-
-void TrayTest::closeBoxHidesTheWindow()
-{
-    // The offscreen platform has no tray; pretend the desktop shows the icon.
-    tray->setTrayAvailable(true);
-    QCOMPARE(tray->closeAction(), TrayIntegration::CloseAction::Hide);
-    QVERIFY(!window->close());
-    QVERIFY(!window->isVisible());
-    QVERIFY(!window->isMinimized());
-    QVERIFY(tray->icon().isVisible());
-}
-
-void TrayTest::closeBoxHidesWithTheRealTray()
-{
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        QSKIP("This desktop has no system tray");
+    QCOMPARE(closed, ending == Ending::Closed);
+    QCOMPARE(window->isVisible(), ending == Ending::Minimised);
+    QCOMPARE(window->isMinimized(), ending == Ending::Minimised);
+    // Hidden, the window keeps the icon as the way back. That the monitoring goes on
+    // meanwhile is the application test's to show.
+    if (ending == Ending::Hidden) {
+        QVERIFY(tray->icon().isVisible());
     }
-    QVERIFY(!window->close());
-    QVERIFY(!window->isVisible());
 }
 
-void TrayTest::closeBoxMinimisesWithoutATray()
-{
-    tray->setTrayAvailable(false);
-    QCOMPARE(tray->closeAction(), TrayIntegration::CloseAction::Minimise);
-    QVERIFY(!window->close());
-    QVERIFY(window->isVisible());
-    QVERIFY(window->isMinimized());
-}
-
-void TrayTest::closeBoxMinimisesWhenTheIconIsGone()
-{
-    tray->setTrayAvailable(true);
-    tray->remove();
-    QVERIFY(!tray->icon().isVisible());
-    QVERIFY(!window->close());
-    QVERIFY(window->isVisible());
-    QVERIFY(window->isMinimized());
-}
-
-void TrayTest::doubleClickBringsTheWindowBack_data()
+void TrayTest::iconBringsTheWindowBack_data()
 {
     QTest::addColumn<QString>("before");
-    QTest::newRow("hidden by the close box") << "hidden";
-    QTest::newRow("minimised") << "minimised";
-    QTest::newRow("maximised") << "maximised";
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<bool>("back");
+    const int doubleClick = QSystemTrayIcon::DoubleClick;
+    QTest::newRow("double-click, hidden by the close box") << "hidden" << doubleClick << true;
+    QTest::newRow("double-click, minimised") << "minimised" << doubleClick << true;
+    QTest::newRow("double-click, maximised") << "maximised" << doubleClick << true;
+    QTest::newRow("single click") << "hidden" << int(QSystemTrayIcon::Trigger) << false;
+    QTest::newRow("middle button") << "hidden" << int(QSystemTrayIcon::MiddleClick) << false;
+    QTest::newRow("context") << "hidden" << int(QSystemTrayIcon::Context) << false;
 }
 
-void TrayTest::doubleClickBringsTheWindowBack()
+void TrayTest::iconBringsTheWindowBack()
 {
     QFETCH(QString, before);
-    tray->setTrayAvailable(true);
+    QFETCH(int, reason);
+    QFETCH(bool, back);
     if (before == QLatin1String("hidden")) {
         window->close();
     } else if (before == QLatin1String("minimised")) {
@@ -136,64 +120,29 @@ void TrayTest::doubleClickBringsTheWindowBack()
     } else {
         window->showMaximized();
     }
-    Q_EMIT tray->icon().activated(QSystemTrayIcon::DoubleClick);
-    QVERIFY(window->isVisible());
-    QVERIFY(!window->isMinimized());
-    QVERIFY(!window->isMaximized());
-    // Laid out for the size it came back with.
-    QTRY_COMPARE(window->gridView()->width(), window->width());
-}
-
-void TrayTest::otherMouseActionsDoNothing_data()
-{
-    QTest::addColumn<int>("reason");
-    QTest::newRow("single click") << int(QSystemTrayIcon::Trigger);
-    QTest::newRow("middle button") << int(QSystemTrayIcon::MiddleClick);
-    QTest::newRow("context") << int(QSystemTrayIcon::Context);
-    QTest::newRow("unknown") << int(QSystemTrayIcon::Unknown);
-}
-
-void TrayTest::otherMouseActionsDoNothing()
-{
-    QFETCH(int, reason);
-    tray->setTrayAvailable(true);
-    window->close();
     Q_EMIT tray->icon().activated(QSystemTrayIcon::ActivationReason(reason));
-    QVERIFY(!window->isVisible());
+    QCOMPARE(window->isVisible(), back);
+    if (back) {
+        QVERIFY(!window->isMinimized());
+        QVERIFY(!window->isMaximized());
+        // Laid out for the size it came back with.
+        QTRY_COMPARE(window->gridView()->width(), window->width());
+    }
 }
 
 void TrayTest::trayMenuWhileMonitoring()
 {
     window->setMonitoringCommands(true);
-    for (const char* text : {"Go", "Setup", "Exit"}) {
-        QVERIFY2(trayEntry(QLatin1String(text)), text);
-        QVERIFY2(!trayEntry(QLatin1String(text))->isEnabled(), text);
+    QStringList enabled;
+    QStringList disabled;
+    for (const QAction* entry : tray->icon().contextMenu()->actions()) {
+        if (!entry->isSeparator()) {
+            (entry->isEnabled() ? enabled : disabled) << entry->text();
+        }
     }
-    for (const char* text :
-         {"Stop", "Auction Log", "About", "Help", "Sound Notification", "Pop-up Window Notification"}) {
-        QVERIFY2(trayEntry(QLatin1String(text))->isEnabled(), text);
-    }
-    window->setMonitoringCommands(false);
-    QVERIFY(trayEntry(QStringLiteral("Exit"))->isEnabled());
-    QVERIFY(!trayEntry(QStringLiteral("Stop"))->isEnabled());
-}
-
-void TrayTest::exitClosesForGood()
-{
-    tray->setTrayAvailable(true);
-    // The exit sequence: the icon leaves the notification area, then the window closes.
-    tray->remove();
-    QVERIFY(!tray->icon().isVisible());
-    QVERIFY(window->closeForExit());
-    QVERIFY(!window->isVisible());
-}
-
-void TrayTest::unhookedCloseCloses()
-{
-    tray->setTrayAvailable(true);
-    tray->UnhookMainWindow();
-    QVERIFY(window->close());
-    QVERIFY(!window->isVisible());
+    QCOMPARE(disabled, (QStringList{"Exit", "Setup", "Go"}));
+    QCOMPARE(enabled,
+             (QStringList{"About", "Help", "Pop-up Window Notification", "Sound Notification", "Auction Log", "Stop"}));
 }
 
 BIDORRA_WIDGET_TEST_MAIN(TrayTest)

@@ -1,7 +1,8 @@
 #include "ui/dialogs/AboutBox.h"
 
 #include "ui/dialogs/AppInfo.h"
-#include "ui/dialogs/DialogMetrics.h"
+#include "ui/dialogs/DesignFont.h"
+#include "ui/main/Twips.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -51,45 +52,46 @@ AboutBox::AboutBox(SysInfoLauncher& sysInfo, QWidget* parent) : QDialog(parent),
 
 void AboutBox::createControls()
 {
-    using DialogMetrics::twipsRect;
-    DialogMetrics::useDesignFont(this);
-    const qreal dpi = DialogMetrics::logicalDpi(this);
-    setFixedSize(DialogMetrics::twipsToPixels(5730, dpi), DialogMetrics::twipsToPixels(3555, dpi));
+    useDesignFont(this);
+    const auto twipsRect = [this](int left, int top, int width, int height) {
+        return Twips::toPixels(*this, left, top, width, height);
+    };
+    setFixedSize(Twips::toPixelsX(*this, 5730), Twips::toPixelsY(*this, 3555));
 
     // Created in tab order; only the two buttons take the focus.
     m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setGeometry(twipsRect(4245, 2625, 1260, 345, dpi));
+    m_cmdOK->setGeometry(twipsRect(4245, 2625, 1260, 345));
     m_cmdOK->setDefault(true);
     connect(m_cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     m_picIcon = new QLabel(this);
     m_picIcon->setObjectName(QStringLiteral("picIcon"));
-    m_picIcon->setGeometry(twipsRect(240, 240, 540, 540, dpi));
+    m_picIcon->setGeometry(twipsRect(240, 240, 540, 540));
     m_picIcon->setAlignment(Qt::AlignCenter);
 
     m_cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
     m_cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    m_cmdSysInfo->setGeometry(twipsRect(4260, 3075, 1245, 345, dpi));
+    m_cmdSysInfo->setGeometry(twipsRect(4260, 3075, 1245, 345));
     m_cmdSysInfo->setAutoDefault(false);
     connect(m_cmdSysInfo, &QPushButton::clicked, this, [this] { m_sysInfo.StartSysInfo(); });
 
-    m_lblDescription = addLabel(this, "lblDescription", twipsRect(1050, 1125, 3885, 1170, dpi), Qt::black);
-    m_lblDisclaimer = addLabel(this, "lblDisclaimer", twipsRect(255, 2625, 3870, 825, dpi), Qt::blue);
-    m_lblTitle = addLabel(this, "lblTitle", twipsRect(1050, 240, 3885, 480, dpi), Qt::red);
+    m_lblDescription = addLabel(this, "lblDescription", twipsRect(1050, 1125, 3885, 1170), Qt::black);
+    m_lblDisclaimer = addLabel(this, "lblDisclaimer", twipsRect(255, 2625, 3870, 825), Qt::blue);
+    m_lblTitle = addLabel(this, "lblTitle", twipsRect(1050, 240, 3885, 480), Qt::red);
     QFont titleFont = m_lblTitle->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     titleFont.setBold(true);
     m_lblTitle->setFont(titleFont);
-    m_lblVersion =
-        addLabel(this, "lblVersion", twipsRect(1050, 780, 3885, 225, dpi), palette().color(QPalette::WindowText));
+    m_lblVersion = addLabel(this, "lblVersion", twipsRect(1050, 780, 3885, 225), palette().color(QPalette::WindowText));
 
     // The rule's strokes run from their start points to the right end; the grey one is a single
     // pixel, the white one two pixels wide.
-    const QRect grey = twipsRect(90, 2445, 5654 - 90, 0, dpi);
+    const QRect grey = twipsRect(90, 2445, 5654 - 90, 0);
     addRuleLine(this, 1, QRect(grey.left(), grey.top(), grey.width(), 1), QColor(128, 128, 128));
-    const QRect white = twipsRect(105, 2460, 5654 - 105, 0, dpi);
-    addRuleLine(this, 0, QRect(white.left(), white.top(), white.width(), DialogMetrics::scaledPixels(2, dpi)),
+    const QRect white = twipsRect(105, 2460, 5654 - 105, 0);
+    addRuleLine(this, 0,
+                QRect(white.left(), white.top(), white.width(), Twips::toPixelsY(*this, 2 * Twips::PerDesignPixel)),
                 Qt::white);
 }
 

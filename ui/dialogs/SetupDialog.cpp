@@ -7,9 +7,10 @@
 #include "storage/ItemListFile.h"
 #include "storage/SettingsFile.h"
 #include "ui/dialogs/AlertIcons.h"
-#include "ui/dialogs/DialogMetrics.h"
+#include "ui/dialogs/DesignFont.h"
 #include "ui/dialogs/TimeFieldArrows.h"
 #include "ui/dialogs/UpDownArrows.h"
+#include "ui/main/Twips.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -97,12 +98,12 @@ SetupDialog::SetupDialog(AppState& app, ResultsGrid& grid, AlertIndicators& indi
 
 void SetupDialog::createControls()
 {
-    DialogMetrics::useDesignFont(this);
-    const qreal dpi = DialogMetrics::logicalDpi(this);
-    const auto at = [dpi](int x, int y, int width, int height) {
-        return DialogMetrics::scaledRect(x, y, width, height, dpi);
+    useDesignFont(this);
+    const auto at = [this](int x, int y, int width, int height) {
+        return Twips::designRect(*this, x, y, width, height);
     };
-    setFixedSize(DialogMetrics::scaledPixels(499, dpi), DialogMetrics::scaledPixels(214, dpi));
+    setFixedSize(Twips::toPixelsX(*this, 499 * Twips::PerDesignPixel),
+                 Twips::toPixelsY(*this, 214 * Twips::PerDesignPixel));
     const QColor plain = palette().color(QPalette::WindowText);
 
     m_SSTab1 = named(new QTabWidget(this), "SSTab1", at(8, 8, 481, 169));

@@ -25,5 +25,12 @@ double Twips::fromPixelsY(const QPaintDevice& device, double pixels)
 
 QRect Twips::toPixels(const QPaintDevice& device, int left, int top, int width, int height)
 {
-    return {toPixelsX(device, left), toPixelsY(device, top), toPixelsX(device, width), toPixelsY(device, height)};
+    const int x0 = toPixelsX(device, left);
+    const int y0 = toPixelsY(device, top);
+    return {x0, y0, toPixelsX(device, left + width) - x0, toPixelsY(device, top + height) - y0};
+}
+
+QRect Twips::designRect(const QPaintDevice& device, int x, int y, int width, int height)
+{
+    return toPixels(device, x * PerDesignPixel, y * PerDesignPixel, width * PerDesignPixel, height * PerDesignPixel);
 }
