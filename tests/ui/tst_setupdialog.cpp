@@ -402,7 +402,7 @@ void TestSetupDialog::creationStepsAndShowingLater()
     QCOMPARE(program.field("min_txt")->text(), QStringLiteral("5"));
 
     // Shown later, it keeps what it holds instead of reading the file again.
-    program.host.setHourField(7);
+    program.field("Hour_txt")->setText(QStringLiteral("7"));
     program.folder.write(QStringLiteral("list.ini"), "555\r\n");
     QVERIFY(program.showAndWait());
     QCOMPARE(program.field("Hour_txt")->text(), QStringLiteral("7"));

@@ -67,6 +67,7 @@ void AboutBox::createControls()
 
     m_picIcon = new QLabel(this);
     m_picIcon->setObjectName(QStringLiteral("picIcon"));
+    m_picIcon->setAccessibleName(QStringLiteral("Bidorra icon"));
     m_picIcon->setGeometry(twipsRect(240, 240, 540, 540));
     m_picIcon->setAlignment(Qt::AlignCenter);
 

@@ -43,6 +43,7 @@ LogWindow::LogWindow(QWidget* parent)
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("List1"));
+    m_list->setAccessibleName(QStringLiteral("Price changes"));
     m_list->setGeometry(Twips::toPixels(*this, 240, 120, 5535, 2460));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setFont(sansFont(9.75));

@@ -138,6 +138,15 @@ void SetupDialog::createControls()
     m_item_lst = named(new QListWidget(tab), "item_lst", at(304, 48, 145, 95));
     m_item_lst->setSelectionMode(QAbstractItemView::SingleSelection);
 
+    // Controls without a caption of their own get a name that screen readers can announce.
+    m_SSTab1->setAccessibleName(QStringLiteral("Setup pages"));
+    m_Hour_txt->setAccessibleName(QStringLiteral("Hours"));
+    m_min_txt->setAccessibleName(QStringLiteral("Minutes"));
+    m_sec_txt->setAccessibleName(QStringLiteral("Seconds"));
+    m_UpDown1->setAccessibleName(QStringLiteral("Change the time field"));
+    m_Item_txt->setAccessibleName(QStringLiteral("Item number to add"));
+    m_item_lst->setAccessibleName(QStringLiteral("Watched items"));
+
     m_tabControls[NotificationTab] = {m_Frame2,  m_Frame3,  m_Hour_txt,  m_min_txt,
                                       m_sec_txt, m_UpDown1, m_sound_chk, m_windows_chk};
     m_tabControls[AuctionListTab] = {m_Frame1, m_Item_txt, m_Remove_btn, m_Add_btn, m_item_lst};
@@ -223,21 +232,6 @@ QString SetupDialog::List(int index) const
 {
     const QListWidgetItem* entry = m_item_lst->item(index);
     return entry ? entry->text() : QString();
-}
-
-void SetupDialog::setHourText(const QString& text)
-{
-    m_Hour_txt->setText(text);
-}
-
-void SetupDialog::setMinuteText(const QString& text)
-{
-    m_min_txt->setText(text);
-}
-
-void SetupDialog::setSecondText(const QString& text)
-{
-    m_sec_txt->setText(text);
 }
 
 void SetupDialog::focusHourField()

@@ -35,10 +35,6 @@ public:
     int ListCount() const;
     QString List(int index) const;
 
-    void setHourText(const QString& text);
-    void setMinuteText(const QString& text);
-    void setSecondText(const QString& text);
-
     // Gives the focus to `Hour_txt`, as showing the dialog does.
     void focusHourField();
 

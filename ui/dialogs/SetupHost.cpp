@@ -54,27 +54,6 @@ void SetupHost::destroy()
     m_dialog = nullptr;
 }
 
-void SetupHost::setHourField(int hours)
-{
-    if (SetupDialog* dialog = ensure()) {
-        dialog->setHourText(QString::number(hours));
-    }
-}
-
-void SetupHost::setMinuteField(int minutes)
-{
-    if (SetupDialog* dialog = ensure()) {
-        dialog->setMinuteText(QString::number(minutes));
-    }
-}
-
-void SetupHost::setSecondField(int seconds)
-{
-    if (SetupDialog* dialog = ensure()) {
-        dialog->setSecondText(QString::number(seconds));
-    }
-}
-
 int SetupHost::ListCount()
 {
     SetupDialog* dialog = ensure();

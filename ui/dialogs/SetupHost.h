@@ -30,11 +30,6 @@ public:
     // The dialog, or null when there is none (a dialog ended by OK or Cancel counts as gone).
     SetupDialog* dialog() const;
 
-    // The time fields as the settings reader fills them.
-    void setHourField(int hours);
-    void setMinuteField(int minutes);
-    void setSecondField(int seconds);
-
     // ItemListSource
     int ListCount() override;
     QString List(int index) override;

@@ -8,6 +8,7 @@ QToolButton* arrowButton(QWidget* parent, const char* name, Qt::ArrowType arrow)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(arrow == Qt::UpArrow ? QStringLiteral("Up") : QStringLiteral("Down"));
     button->setArrowType(arrow);
     button->setAutoRepeat(true);
     // Pressing an arrow leaves the focus where it is, so the field it acts on stays current.

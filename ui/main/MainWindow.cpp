@@ -56,6 +56,7 @@ MainWindow::MainWindow(AppState& app, CycleState& cycle, ResultsGrid& grid, Shel
 
     m_toolbar = new QToolBar(this);
     m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setAccessibleName(QStringLiteral("Commands"));
     m_toolbar->setIconSize(QSize(32, 32));
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_toolbar->setMovable(false);
@@ -63,6 +64,10 @@ MainWindow::MainWindow(AppState& app, CycleState& cycle, ResultsGrid& grid, Shel
     m_toolbar->setMinimumHeight(Twips::toPixelsY(*this, ToolbarHeight));
     addToolBar(Qt::TopToolBarArea, m_toolbar);
     m_buttons = Commands::buildToolbar(*m_toolbar);
+    // The button that shows the commands a narrow window has no room for.
+    if (auto* more = m_toolbar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
+        more->setAccessibleName(QStringLiteral("More commands"));
+    }
     for (QAction* button : m_buttons) {
         connect(button, &QAction::triggered, this, [this, button] { dispatch(button->objectName()); });
     }
@@ -134,6 +139,12 @@ void MainWindow::buildStatusBar()
     row->setSpacing(4);
     row->addWidget(picture);
     row->addWidget(m_countdownText, 1);
+
+    m_statusBar->setAccessibleName(QStringLiteral("Status bar"));
+    m_datePanel->setAccessibleName(QStringLiteral("Date"));
+    m_statusPanel->setAccessibleName(QStringLiteral("Status"));
+    m_countdownText->setAccessibleName(QStringLiteral("Countdown"));
+    picture->setAccessibleName(QStringLiteral("Countdown"));
 
     for (QFrame* panel : {static_cast<QFrame*>(m_datePanel), static_cast<QFrame*>(m_statusPanel)}) {
         panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);

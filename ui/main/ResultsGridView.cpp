@@ -17,6 +17,7 @@ ResultsGridView::ResultsGridView(ResultsGrid& grid, CycleState& cycle, Shell& sh
     : QTableView(parent), m_grid(grid), m_cycle(cycle), m_shell(shell), m_siteHost(std::move(siteHost))
 {
     setObjectName(QStringLiteral("MSFlexGrid1"));
+    setAccessibleName(QStringLiteral("Watched auctions"));
     setFont(font);
     setModel(&m_grid);
     verticalHeader()->hide();
