@@ -90,9 +90,11 @@ void TestConnectionWatch::dropWhileOpenCancelsTheTransfer()
 
     // The countdown finds the connection back first; the watch stays on beside the cycle.
     rig.goOnline();
-    QTimer::singleShot(50ms, &rig.server, [&rig] {
+    bool transferEnded = false;
+    QTimer::singleShot(50ms, &rig.server, [&rig, &transferEnded] {
         rig.probe.flags = 0;
         rig.monitor.ConnectionWatchTick();
+        transferEnded = !rig.transfer.stillExecuting();
     });
     const qsizetype before = rig.view.statusTexts.size();
     rig.monitor.CountdownTick();
@@ -102,6 +104,7 @@ void TestConnectionWatch::dropWhileOpenCancelsTheTransfer()
     QVERIFY2(ended > 0, qPrintable(texts.join(u'|')));
     QCOMPARE(texts.value(ended + 1), Closed);
     QVERIFY(texts.indexOf(QStringLiteral("Stopped")) > ended);
+    QVERIFY(transferEnded);
     // The cancelled transfer brought no answer; the retrieval says so and the cycle goes on.
     QCOMPARE(rig.messages.shown.size(), size_t(1));
     QCOMPARE(rig.messages.shown[0].text, QStringLiteral("The server returned the following response:\r\r<nothing>"));
