@@ -2,7 +2,6 @@
 #include "tests/support/ItemPages.h"
 #include "tests/support/NetworkRig.h"
 
-#include <QDir>
 #include <QTest>
 #include <QTimer>
 
@@ -133,7 +132,8 @@ void TestRetriever::response()
         QCOMPARE(rig.pageFile(), response.body.first().bytes);
     } else {
         QCOMPARE(rig.messages.shown.size(), size_t(1));
-        QCOMPARE(rig.messages.shown[0].text, text.replace(QStringLiteral("%1"), rig.transfer.url()));
+        QCOMPARE(rig.messages.shown[0].text,
+                 text.replace(QStringLiteral("%1"), rig.server.url(QString::fromLatin1(ItemTarget))));
         QTEST(rig.messages.shown[0].title, "title");
         QTEST(rig.messages.shown[0].icon, "icon");
     }

@@ -202,7 +202,6 @@ void TestHttpTransfer::noAnswerGivesNoHeader()
     rig.transfer.get(url);
     QVERIFY(waitForResponse(rig.transfer));
     QCOMPARE(rig.transfer.headerText(), QByteArray());
-    QVERIFY(rig.transfer.chunkReady(1024));
     QCOMPARE(rig.transfer.chunk(1024), QByteArray());
 }
 
