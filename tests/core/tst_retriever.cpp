@@ -2,6 +2,7 @@
 #include "tests/support/ItemPages.h"
 #include "tests/support/NetworkRig.h"
 
+#include <QDir>
 #include <QTest>
 #include <QTimer>
 
@@ -48,6 +49,7 @@ private Q_SLOTS:
     void shortHeaderText();
     void response_data();
     void response();
+    void pageFileThatCannotBeCreated();
     void storedPart_data();
     void storedPart();
     void endlessBodyStopsAfterTheLimit();
@@ -145,6 +147,21 @@ void TestRetriever::response()
     QCOMPARE(rig.cycle.AbortRequested, aborted);
     QCOMPARE(rig.view.statusTexts, QStringList{QStringLiteral("Stopped")});
     QCOMPARE(rig.server.requests().size(), 1);
+}
+
+// A program folder the program may not write in.
+void TestRetriever::pageFileThatCannotBeCreated()
+{
+    Rig rig;
+    QVERIFY(QDir(rig.folder.path()).mkdir(QStringLiteral("data.htm")));
+    rig.server.script(ItemTarget, okPage(pricedPage("$5")));
+
+    rig.retrieve();
+
+    QVERIFY(rig.cycle.AbortRequested);
+    QCOMPARE(rig.messages.shown.size(), size_t(1));
+    QCOMPARE(rig.messages.shown[0].text, QStringLiteral("Error: Path/File access error occurred."));
+    QCOMPARE(rig.price(), QStringLiteral("$3.00"));
 }
 
 void TestRetriever::storedPart_data()
