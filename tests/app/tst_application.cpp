@@ -2,6 +2,7 @@
 #include "core/Monitor.h"
 #include "tests/support/FakeRegistry.h"
 #include "tests/support/Fakes.h"
+#include "tests/support/ItemPages.h"
 #include "tests/support/ScriptedHttpServer.h"
 #include "tests/support/TempProgramFolder.h"
 #include "tests/support/TestMain.h"
@@ -16,18 +17,12 @@
 #include <QSignalSpy>
 
 namespace {
-QByteArray itemPage(const QByteArray& price, const QByteArray& seller)
+ScriptedHttpServer::Response itemPage(const QString& price, const QString& seller)
 {
-    return "<html><body>\r\n<p>An item</p>\r\n<tr><td>Currently</font></td><td><font size=2><b>" + price +
-           "</b></td><td>Quantity</td><td><b>1</b></td><td># of bids</td><td><b>4</b></td>"
-           "<td>Time left</td><td><b>1 day 2 hours +</b></td><td>Ends</td><td><b>Dec-12-26 18:30:00 PST</b></td>"
-           "<td>Seller (Rating)</td><td><b>" +
-           seller + "</b></td><td>High bid</td><td><b>bidder (3)</b></td></tr>\r\n</body></html>\r\n";
-}
-
-QByteArray itemTarget(const QByteArray& item)
-{
-    return "/aw-cgi/eBayISAPI.dll?ViewItem&item=" + item;
+    ItemPages::Item item;
+    item.price = price;
+    item.seller = seller;
+    return ScriptedHttpServer::Response::page("HTTP/1.1 200 OK", ItemPages::page(item));
 }
 
 // The real application object on a temporary program folder, with the scripted server as the
@@ -106,10 +101,8 @@ private Q_SLOTS:
         program.folder.write(QStringLiteral("Setup.ini"),
                              "PlayWave=True\r\nOpenWindow=False\r\nHours=0\r\nMinutes=0\r\nSeconds=0\r\n");
         program.folder.write(QStringLiteral("list.ini"), "1001\r\n1002\r\n");
-        program.site.script(itemTarget("1001"),
-                            ScriptedHttpServer::Response::page("HTTP/1.1 200 OK", itemPage("US $10.00", "alice (5)")));
-        program.site.script(itemTarget("1002"),
-                            ScriptedHttpServer::Response::page("HTTP/1.1 200 OK", itemPage("US $99.50", "bob (7)")));
+        program.site.script(ItemPages::target("1001"), itemPage("US $10.00", "alice (5)"));
+        program.site.script(ItemPages::target("1002"), itemPage("US $99.50", "bob (7)"));
         program.start();
         QVERIFY(program.messages.shown.empty());
         QVERIFY(program.application->mainWindow().MixedState(8));
@@ -119,15 +112,14 @@ private Q_SLOTS:
         QCOMPARE(grid.rows(), 4);
         QCOMPARE(grid.text(1, 3), QStringLiteral("US $10.00"));
         QCOMPARE(grid.text(2, 1), QStringLiteral("bob (7)"));
-        QCOMPARE(grid.text(2, 2), QStringLiteral("bidder (3)"));
+        QCOMPARE(grid.text(2, 2), QStringLiteral("joe (3)"));
         QCOMPARE(program.logLines().size(), 2); // the first observation of each item is a change
         QCOMPARE(program.sound.played.size(), 2);
         QCOMPARE(program.application->mainWindow().statusText(), QStringLiteral("Timer ON..."));
         QVERIFY(!program.folder.exists(QStringLiteral("data.htm")));
         QVERIFY(program.application->log().window()->isHidden());
 
-        program.site.script(itemTarget("1002"),
-                            ScriptedHttpServer::Response::page("HTTP/1.1 200 OK", itemPage("US $101.00", "bob (7)")));
+        program.site.script(ItemPages::target("1002"), itemPage("US $101.00", "bob (7)"));
         program.application->monitor().CountdownTick(); // a 0/0/0 interval is due on every tick
         const QStringList lines = program.logLines();
         QCOMPARE(lines.size(), 3);
@@ -143,8 +135,7 @@ private Q_SLOTS:
         Program program;
         program.folder.write(QStringLiteral("Setup.ini"), "Seconds=0\r\n");
         program.folder.write(QStringLiteral("list.ini"), "7\r\n");
-        program.site.script(itemTarget("7"),
-                            ScriptedHttpServer::Response::page("HTTP/1.1 200 OK", itemPage("US $1.00", "c (1)")));
+        program.site.script(ItemPages::target("7"), itemPage("US $1.00", "c (1)"));
         program.start();
         program.application->tray().setTrayAvailable(true);
         MainWindow& window = program.application->mainWindow();

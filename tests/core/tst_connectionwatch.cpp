@@ -1,14 +1,5 @@
-#include "core/AppState.h"
-#include "core/Monitor.h"
-#include "core/PageParser.h"
-#include "core/ResultsGrid.h"
-#include "core/Retriever.h"
-#include "platform/QtHttpTransfer.h"
-#include "tests/support/Fakes.h"
-#include "tests/support/ScriptedHttpServer.h"
-#include "tests/support/TempProgramFolder.h"
+#include "tests/support/NetworkRig.h"
 
-#include <QNetworkAccessManager>
 #include <QTest>
 #include <QTimer>
 
@@ -18,9 +9,9 @@ using Response = ScriptedHttpServer::Response;
 namespace {
 const QString Closed = QStringLiteral("Connection Closed");
 
-// The monitor with the real retrieval, talking to a local server, and a connection the test
-// switches on and off. Ticks are driven by hand: the timers' own intervals are set far out.
-struct Rig
+// One watched item on a machine that starts offline. Ticks are driven by hand: the timers'
+// own intervals are set far out.
+struct Rig : NetworkRig
 {
     Rig()
     {
@@ -31,27 +22,7 @@ struct Rig
         server.setDefault(Response::page("HTTP/1.1 200 OK", "<html>\r\n</html>\r\n"));
     }
     void goOnline() { probe.flags = ConnectionProbe::LanFlag; }
-    void goOffline() { probe.flags = 0; }
     QStringList statusTextsSince(qsizetype from) const { return view.statusTexts.mid(from); }
-
-    ScriptedHttpServer server;
-    QNetworkAccessManager manager;
-    QtHttpTransfer transfer{manager, 60s};
-    TempProgramFolder folder;
-    AppState app;
-    CycleState cycle;
-    ResultsGrid grid;
-    RecordingLog log;
-    FakeClock clock;
-    PageParser parser{cycle, grid, log, clock};
-    RecordingMessages messages;
-    RecordingView view;
-    RecordingSound sound;
-    ListItems items;
-    FakeConnectionProbe probe;
-    Retriever retriever{Retriever::Ports{cycle, transfer, parser, messages, view, folder.path()}};
-    Monitor monitor{
-        Monitor::Ports{app, cycle, grid, items, retriever, probe, clock, sound, view, folder.path(), server.host()}};
 };
 } // namespace
 
@@ -59,23 +30,45 @@ class TestConnectionWatch : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void connectedFollowsTheFlags_data();
+    void connectedFollowsTheFlags();
     void startOfflineWaitsForTheConnection();
     void dropWhileOpenCancelsTheTransfer();
     void stopEndsTheWatch();
 };
 
+void TestConnectionWatch::connectedFollowsTheFlags_data()
+{
+    QTest::addColumn<std::optional<quint32>>("flags"); // empty: the platform call failed
+    QTest::addColumn<bool>("connected");
+
+    QTest::newRow("LAN only") << std::optional<quint32>(ConnectionProbe::LanFlag) << true;
+    QTest::newRow("modem") << std::optional<quint32>(ConnectionProbe::ModemFlag) << true;
+    QTest::newRow("another flag alone") << std::optional<quint32>(4) << false;
+    QTest::newRow("call failed") << std::optional<quint32>() << false;
+}
+
+void TestConnectionWatch::connectedFollowsTheFlags()
+{
+    QFETCH(std::optional<quint32>, flags);
+    QFETCH(bool, connected);
+    Rig rig;
+    rig.probe.flags = flags;
+    rig.app.Connected = !connected;
+    rig.monitor.CheckConnection();
+    QCOMPARE(rig.app.Connected, connected);
+}
+
 void TestConnectionWatch::startOfflineWaitsForTheConnection()
 {
     Rig rig;
     rig.monitor.StartMonitoring();
-    QCOMPARE(rig.view.statusTexts, QStringList{Closed});
-    QVERIFY(rig.monitor.Timer2().isActive());
-    QVERIFY(!rig.monitor.Timer1().isActive());
-
     for (int tick = 0; tick < 3; ++tick) {
         rig.monitor.ConnectionWatchTick();
     }
     QCOMPARE(rig.view.statusTexts, QStringList(4, Closed));
+    QCOMPARE(rig.sound.beeps, 1);
+    QVERIFY(!rig.monitor.Timer1().isActive());
     QVERIFY(rig.server.requests().isEmpty());
 
     rig.goOnline();
@@ -94,13 +87,14 @@ void TestConnectionWatch::dropWhileOpenCancelsTheTransfer()
     Rig rig;
     rig.server.setDefault(Response::silent());
     rig.monitor.StartMonitoring();
-    QVERIFY(rig.monitor.Timer2().isActive());
 
     // The countdown finds the connection back first; the watch stays on beside the cycle.
     rig.goOnline();
-    QTimer::singleShot(50ms, &rig.server, [&rig] {
-        rig.goOffline();
+    bool transferEnded = false;
+    QTimer::singleShot(50ms, &rig.server, [&rig, &transferEnded] {
+        rig.probe.flags = 0;
         rig.monitor.ConnectionWatchTick();
+        transferEnded = !rig.transfer.stillExecuting();
     });
     const qsizetype before = rig.view.statusTexts.size();
     rig.monitor.CountdownTick();
@@ -110,10 +104,10 @@ void TestConnectionWatch::dropWhileOpenCancelsTheTransfer()
     QVERIFY2(ended > 0, qPrintable(texts.join(u'|')));
     QCOMPARE(texts.value(ended + 1), Closed);
     QVERIFY(texts.indexOf(QStringLiteral("Stopped")) > ended);
+    QVERIFY(transferEnded);
     // The cancelled transfer brought no answer; the retrieval says so and the cycle goes on.
     QCOMPARE(rig.messages.shown.size(), size_t(1));
     QCOMPARE(rig.messages.shown[0].text, QStringLiteral("The server returned the following response:\r\r<nothing>"));
-    QVERIFY(!rig.cycle.ConnectionOpen);
     QVERIFY(rig.monitor.Timer2().isActive());
     QTRY_COMPARE(rig.server.closedConnections(), 1);
 
