@@ -1,6 +1,6 @@
 # Installs the Debian packages the build needs when they are missing. Sourced by scripts/run
 # and scripts/test.
-bidorra_packages=(cmake ninja-build g++ clang qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins
+bidorra_packages=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins
                   libqt6svg6 libgl-dev curl)
 
 bidorra_install_deps() {
