@@ -1,7 +1,6 @@
 #include "ui/dialogs/TimeFieldArrows.h"
 
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 // Keeps the precision of the decimal text the program has always shown for numbers.
@@ -39,9 +38,11 @@ double TimeFieldArrows::leadingNumber(const QString& text)
     if (!digits) {
         return 0;
     }
-    const double value = std::strtod(number.constData(), nullptr);
+    // The point is the decimal point whatever the user's locale, so not strtod.
+    bool ok = false;
+    const double value = number.toDouble(&ok);
     // A run of digits too long for a double is no time anyone means; it counts as no number.
-    return std::isfinite(value) ? value : 0;
+    return ok && std::isfinite(value) ? value : 0;
 }
 
 QString TimeFieldArrows::numberText(double value)
