@@ -1,254 +1,133 @@
 #include "ItemPage.h"
 
-#include <QLocale>
+#include "Auctions.h"
+#include "Catalogue.h"
+#include "Formats.h"
+#include "PageFrame.h"
+
 #include <QStringList>
 #include <string_view>
 
 namespace {
 
-// Between a label and its value on the price line. A watcher that skips a fixed width after
-// "Currently" depends on this being exactly 32 characters long.
-constexpr std::string_view labelToValue = "</font></td><td><font size=2><b>";
-static_assert(labelToValue.size() == 32);
+// Between "Currently" and the price. The watcher skips a fixed 41 characters from the "C" of
+// the label, so this must stay exactly 32 characters long.
+constexpr std::string_view priceMarkup = "</th><td class=\"amount\"><strong>";
+static_assert(priceMarkup.size() == 32);
 
-constexpr auto itemPath = "/aw-cgi/eBayISAPI.dll";
+// How many of the latest bids the page lists.
+constexpr int listedBids = 10;
 
-QString plural(qint64 count, const char* unit)
+QString factRow(const char* label, const QString& value)
 {
-    return QString::number(count) + QLatin1Char(' ') + QLatin1String(unit) + (count == 1 ? "" : "s");
+    return QStringLiteral("<tr><th>") + QLatin1String(label) + QStringLiteral("</th><td>") + value.toHtmlEscaped() +
+           QStringLiteral("</td></tr>");
 }
 
-QString itemLink(const QString& number)
+// Every fact the watcher reads, in the order it reads them, on this one line. Each value is
+// followed directly by a tag, which is where the watcher ends it.
+QString factsLine(const AuctionItem& item, const QDateTime& now)
 {
-    return QLatin1String(itemPath) + QStringLiteral("?ViewItem&amp;item=") + number;
-}
-
-QString factRow(const char* label, const QString& value, const QString& after = {})
-{
-    return QStringLiteral("<tr><td><font size=2>") + QLatin1String(label) +
-           QLatin1String(labelToValue.data(), qsizetype(labelToValue.size())) + value + QStringLiteral("</b>") + after +
-           QStringLiteral("</font></td></tr>");
-}
-
-// The price line: every fact the watcher reads, in the order it reads them, on one line.
-QString priceLine(const AuctionItem& item, const QDateTime& now)
-{
-    const QString number = item.number;
-    const QString bidHistory = QStringLiteral(" <font size=1>(<a href=\"") + QLatin1String(itemPath) +
-                               QStringLiteral("?ViewBids&amp;item=") + number +
-                               QStringLiteral("\">bid history</a>)</font>");
-    const QString sellerLinks = QStringLiteral(" <font size=1>(<a href=\"") + QLatin1String(itemPath) +
-                                QStringLiteral("?ViewFeedback&amp;item=") + number +
-                                QStringLiteral("\">view comments in seller's Feedback Profile</a>) (<a href=\"") +
-                                QLatin1String(itemPath) + QStringLiteral("?ViewListedItems&amp;item=") + number +
-                                QStringLiteral("\">view seller's other auctions</a>)</font>");
-    const QString highBid = item.isDutch() ? QStringLiteral("see winning bidders list") : item.highBidder;
-    return factRow("Currently", formatPrice(item.priceCents)) + factRow("First bid", formatPrice(item.firstBidCents)) +
-           factRow("Quantity", QString::number(item.quantity)) +
-           factRow("# of bids", QString::number(item.bids), bidHistory) +
+    const QString highBid = item.isDutch() ? QStringLiteral("several winners, see below") : item.highBidder;
+    return QStringLiteral("<table class=\"facts\"><tr><th>Currently") +
+           QLatin1String(priceMarkup.data(), qsizetype(priceMarkup.size())) + formatPrice(item.priceCents) +
+           QStringLiteral("</strong></td></tr>") + factRow("First bid", formatPrice(item.firstBidCents)) +
+           factRow("Quantity", QString::number(item.quantity)) + factRow("# of bids", QString::number(item.bids)) +
            factRow("Time left", formatTimeLeft(now, item.endsAt)) + factRow("Location", item.location) +
            factRow("Started", formatPacificTime(item.startedAt)) + factRow("Ends", formatPacificTime(item.endsAt)) +
-           factRow("Seller (Rating)", item.seller, sellerLinks) + factRow("High bid", highBid);
+           factRow("Seller (Rating)", item.seller) + factRow("High bid", highBid) + QStringLiteral("</table>");
 }
 
-QStringList pageTop(const QString& title)
+// The latest bids, newest first. The site keeps no history, so the earlier amounts are worked
+// back from the price and the earlier bidders come from the pool, the same ones on every visit.
+QStringList recentBids(const AuctionItem& item)
 {
-    return {
-        QStringLiteral("<html>"),
-        QStringLiteral("<head>"),
-        QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">"),
-        QStringLiteral("<title>") + title + QStringLiteral("</title>"),
-        QStringLiteral("</head>"),
-        QStringLiteral("<body bgcolor=\"#FFFFFF\" link=\"#0000FF\" vlink=\"#800080\">"),
-        QStringLiteral("<table border=0 cellpadding=0 cellspacing=0 width=\"100%\"><tr>"),
-        QStringLiteral("<td width=\"180\"><a href=\"/\"><font face=\"Arial\" size=5 color=\"#CC0000\"><b>Sample"
-                       "&nbsp;Auctions</b></font></a></td>"),
-        QStringLiteral("<td align=right><font face=\"Arial\" size=2><a href=\"/\">home</a> | <a href=\"/aw-cgi/"
-                       "eBayISAPI.dll?MyAccount\">my account</a> | <a href=\"/aw-cgi/eBayISAPI.dll?SiteMap\">site "
-                       "map</a></font></td>"),
-        QStringLiteral("</tr></table>"),
-        QStringLiteral("<table border=0 cellpadding=2 cellspacing=0 width=\"100%\" bgcolor=\"#FFCC00\"><tr>"),
-        QStringLiteral("<td align=center><font face=\"Arial\" size=2><b><a href=\"/aw-cgi/eBayISAPI.dll?Browse\">"
-                       "Browse</a> | <a href=\"/aw-cgi/eBayISAPI.dll?Sell\">Sell</a> | <a href=\"/aw-cgi/eBayISAPI."
-                       "dll?Services\">Services</a> | <a href=\"/aw-cgi/eBayISAPI.dll?Search\">Search</a> | <a href="
-                       "\"/aw-cgi/eBayISAPI.dll?Help\">Help</a> | <a href=\"/aw-cgi/eBayISAPI.dll?Community\">"
-                       "Community</a></b></font></td>"),
-        QStringLiteral("</tr></table>"),
-        QStringLiteral("<form method=get action=\"/aw-cgi/eBayISAPI.dll\"><input type=hidden name=MfcISAPICommand "
-                       "value=GetResult>"),
-        QStringLiteral("<font face=\"Arial\" size=2>Search titles: <input type=text name=query size=30> <input "
-                       "type=submit value=\"Find it!\"> <a href=\"/aw-cgi/eBayISAPI.dll?Search\">smart search</a>"
-                       "</font></form>"),
-    };
+    if (item.bids == 0)
+        return {QStringLiteral("<p>No bids yet. The first bid may be the opening price of ") +
+                formatPrice(item.firstBidCents) + QStringLiteral(", and whoever makes it leads at once.</p>")};
+    QStringList lines{QStringLiteral("<table class=\"list\">"), QStringLiteral("<tr><th>Bidder</th><th>Bid</th></tr>")};
+    qint64 amount = item.priceCents;
+    QString bidder = item.highBidder;
+    for (int bid = item.bids; bid > 0 && bid > item.bids - listedBids && amount >= item.firstBidCents; --bid) {
+        lines << QStringLiteral("<tr><td>") + bidder.toHtmlEscaped() + QStringLiteral("</td><td class=\"number\">") +
+                     formatPrice(amount) + QStringLiteral("</td></tr>");
+        amount -= Auctions::bidIncrementCents(amount - 1);
+        const quint32 index = item.number.right(4).toUInt() + quint32(bid) * 7;
+        const QString earlier = bidderAt(index);
+        bidder = earlier == bidder ? bidderAt(index + 1) : earlier;
+    }
+    lines << QStringLiteral("</table>");
+    const int hidden = item.bids - listedBids;
+    if (hidden > 0)
+        lines << (hidden == 1 ? QStringLiteral("<p>One earlier bid is not shown.</p>")
+                              : QStringLiteral("<p>%1 earlier bids are not shown.</p>").arg(hidden));
+    return lines;
 }
 
-QStringList pageBottom()
+QStringList aboutTheAuction(const AuctionItem& item)
 {
-    return {
-        QStringLiteral("<hr size=1 noshade>"),
-        QStringLiteral("<p align=center><font face=\"Arial\" size=2><a href=\"/\">Home</a> | <a href=\"/aw-cgi/"
-                       "eBayISAPI.dll?MyAccount\">My Account</a> | <a href=\"/aw-cgi/eBayISAPI.dll?SiteMap\">Site "
-                       "Map</a> | <a href=\"/aw-cgi/eBayISAPI.dll?Help\">Help</a></font></p>"),
-        QStringLiteral("<p align=center><font size=1><a href=\"/aw-cgi/eBayISAPI.dll?Announcements\">Announcements"
-                       "</a> | <a href=\"/aw-cgi/eBayISAPI.dll?Register\">Register</a> | <a href=\"/aw-cgi/"
-                       "eBayISAPI.dll?SafeHarbor\">Safe Trading</a> | <a href=\"/aw-cgi/eBayISAPI.dll?Feedback\">"
-                       "Feedback Forum</a> | <a href=\"/aw-cgi/eBayISAPI.dll?About\">About us</a></font></p>"),
-        QStringLiteral("<p align=center><font size=1>Use of this site means you accept the User Agreement and the "
-                       "Privacy Policy. The site is a venue only: it does not hold the items, does not check that "
-                       "descriptions are accurate, and is not a party to the sale between buyer and seller.</font>"
-                       "</p>"),
-        QStringLiteral("<p align=center><font size=1>Every item, seller and bidder on these pages is invented. The "
-                       "pages are served by a small program on your own computer for trying out an auction "
-                       "watcher; no bid placed here is real and nothing is ever sold.</font></p>"),
-        QStringLiteral("</body>"),
-        QStringLiteral("</html>"),
-    };
-}
-
-QByteArray joinLines(const QStringList& lines, bool bareLineFeeds = false)
-{
-    const QString end = bareLineFeeds ? QStringLiteral("\n") : QStringLiteral("\r\n");
-    return (lines.join(end) + end).toLatin1();
+    const QString seller = item.seller.section(QLatin1Char(' '), 0, 0).toHtmlEscaped();
+    const QString rating = item.seller.section(QLatin1Char(' '), 1).remove(QLatin1Char('(')).remove(QLatin1Char(')'));
+    const qint64 minimumBid =
+        item.bids == 0 ? item.firstBidCents : item.priceCents + Auctions::bidIncrementCents(item.priceCents);
+    QStringList lines;
+    if (item.isDutch()) {
+        lines << QStringLiteral("<p>This is a Dutch auction of %1 identical lots. Each bidder names a price and a "
+                                "number of lots; the highest bids win, and every winner pays the lowest winning "
+                                "bid.</p>")
+                     .arg(item.quantity);
+    }
+    lines << QStringLiteral("<h2>Latest bids</h2>") << recentBids(item)
+          << QStringLiteral("<p>The next bid must be at least <strong>") + formatPrice(minimumBid) +
+                 QStringLiteral("</strong>. Bids go up in steps that grow with the price, from five cents below one "
+                                "dollar to ten dollars from five hundred dollars on.</p>")
+          << QStringLiteral("<h2>Shipping and payment</h2>")
+          << QStringLiteral("<p>The item leaves from ") + item.location.toHtmlEscaped() +
+                 QStringLiteral(". The buyer pays the actual postage, worked out once the address is known. "
+                                "Payment by money order or check within ten days of the end; the item goes out "
+                                "within three working days after the payment arrives, with a tracking number. If "
+                                "the item is not as described, send it back within two weeks for a full refund.</p>")
+          << QStringLiteral("<h2>About the seller</h2>")
+          << QStringLiteral("<p>%1 has %2 good reports from other members. The number after each name on these "
+                            "pages counts such reports. Questions sent before the end are answered within a day, "
+                            "usually in the evening.</p>")
+                 .arg(seller, rating.toHtmlEscaped())
+          << QStringLiteral("<h2>Before you bid</h2>") << QStringLiteral("<ul>")
+          << QStringLiteral("<li>Read the whole description and look at the time left; the end time is firm.</li>")
+          << QStringLiteral("<li>Ask the seller about anything the description leaves open, such as the condition, "
+                            "postage to where you live and insurance.</li>")
+          << QStringLiteral("<li>Decide on the most you would pay, and stop there.</li>")
+          << QStringLiteral("<li>A bid is a promise to buy: bid only when you mean it.</li>") << QStringLiteral("</ul>")
+          << QStringLiteral("<h2>Questions and answers</h2>") << QStringLiteral("<dl class=\"qa\">")
+          << QStringLiteral("<dt>Can you send it abroad?</dt><dd>Yes, by air mail or the cheaper surface mail. Ask "
+                            "for a quote with your postcode before you bid.</dd>")
+          << QStringLiteral("<dt>Would you end the auction early for a fixed price?</dt><dd>No, sorry. It runs to "
+                            "its end, so that everyone who follows it has the same chance.</dd>")
+          << QStringLiteral("<dt>Are there more pictures?</dt><dd>Gladly: write through the site and say which "
+                            "side you would like to see, and they come by mail the same day.</dd>")
+          << QStringLiteral("</dl>") << QStringLiteral("<h2>How bidding works here</h2>")
+          << QStringLiteral("<p>There is no bid form on these pages. The bids come from the site itself, which plays "
+                            "invented bidders while it runs, so that a watcher has prices that move. To follow this "
+                            "item, add its number to the list in Bidorra. All times are Pacific standard time, all "
+                            "year round.</p>");
+    return lines;
 }
 
 } // namespace
 
-QString formatPrice(qint64 cents)
-{
-    QString dollars = QString::number(cents / 100);
-    for (qsizetype at = dollars.size() - 3; at > 0; at -= 3)
-        dollars.insert(at, QLatin1Char(','));
-    return QStringLiteral("US $") + dollars + QLatin1Char('.') +
-           QStringLiteral("%1").arg(cents % 100, 2, 10, QLatin1Char('0'));
-}
-
-QString formatPacificTime(const QDateTime& moment)
-{
-    return QLocale::c().toString(moment.toOffsetFromUtc(-8 * 3600), QStringLiteral("MMM-dd-yy hh:mm:ss")) +
-           QStringLiteral(" PST");
-}
-
-QString formatTimeLeft(const QDateTime& now, const QDateTime& endsAt)
-{
-    const qint64 seconds = now.secsTo(endsAt);
-    if (seconds <= 0)
-        return QStringLiteral("Auction has ended.");
-    const qint64 days = seconds / 86400;
-    const qint64 hours = seconds % 86400 / 3600;
-    const qint64 minutes = seconds % 3600 / 60;
-    if (days > 0)
-        return plural(days, "day") + QLatin1Char(' ') + plural(hours, "hour") + QStringLiteral(" +");
-    if (hours > 0)
-        return plural(hours, "hour") + QLatin1Char(' ') + plural(minutes, "min") + QStringLiteral(" +");
-    return plural(minutes, "min") + QLatin1Char(' ') + plural(seconds % 60, "sec");
-}
-
 QByteArray itemPageHtml(const AuctionItem& item, const QDateTime& now)
 {
-    const QString title = item.title.toHtmlEscaped();
-    const qint64 minimumBid =
-        item.bids == 0 ? item.firstBidCents : item.priceCents + Auctions::bidIncrementCents(item.priceCents);
-    QStringList lines = pageTop(QStringLiteral("Sample Auctions item ") + item.number + QStringLiteral(" (Ends ") +
-                                formatPacificTime(item.endsAt) + QStringLiteral(") - ") + title);
-    lines << QStringLiteral("<font face=\"Arial\" size=2><a href=\"/\">Listings</a> : ") +
-                 item.category.toHtmlEscaped() + QStringLiteral("</font>")
-          << QStringLiteral("<hr size=1 noshade>")
-          << QStringLiteral("<table border=1 cellspacing=0 width=\"100%\" bgcolor=\"#99CCFF\"><tr><td align=center>")
-          << QStringLiteral("<font face=\"Arial\" size=4><b>") + title + QStringLiteral("</b></font><br>")
-          << QStringLiteral("<font face=\"Arial\" size=2>Item #") + item.number + QStringLiteral("</font>")
-          << QStringLiteral("</td></tr></table>")
-          << QStringLiteral("<table border=0 cellpadding=1 cellspacing=0 width=\"100%\"><tr><td valign=top>")
-          << QStringLiteral("<table border=0 cellpadding=2 cellspacing=0>") << priceLine(item, now)
-          << QStringLiteral("</table>") << QStringLiteral("</td><td valign=top width=\"30%\"><font size=2>")
-          << QStringLiteral("<a href=\"/aw-cgi/eBayISAPI.dll?MailFriend&amp;item=") + item.number +
-                 QStringLiteral("\">Mail this auction to a friend</a><br>")
-          << QStringLiteral("<a href=\"/aw-cgi/eBayISAPI.dll?GiftAlert&amp;item=") + item.number +
-                 QStringLiteral("\">Request a gift alert</a><br>")
-          << QStringLiteral("<a href=\"/aw-cgi/eBayISAPI.dll?Watch&amp;item=") + item.number +
-                 QStringLiteral("\">Watch this item</a></font></td></tr></table>")
-          << QStringLiteral("<p><font face=\"Arial\" size=2>Seller assumes all responsibility for listing this item. "
-                            "You should contact the seller to resolve any questions before bidding. Auction "
-                            "currency is U.S. dollars (US $) unless otherwise noted.</font></p>")
-          << QStringLiteral("<table width=\"100%\" bgcolor=\"#EFEFEF\"><tr><td><font face=\"Arial\" size=3><b>"
-                            "Description</b></font></td></tr></table>")
-          << QStringLiteral("<font face=\"Arial\" size=2>") + item.description + QStringLiteral("</font>")
-          << QStringLiteral("<p><font size=2>Shipping and handling: buyer pays actual shipping, worked out from the "
-                            "buyer's zip code. Payment by money order, cashier's check or personal check (the item "
-                            "ships once the check clears). Items ship within three business days of payment. "
-                            "Please pay within ten days of the auction's end.</font></p>");
-    if (item.isDutch()) {
-        lines << QStringLiteral("<p><font size=2>This is a Dutch auction of ") + QString::number(item.quantity) +
-                     QStringLiteral(" identical lots. Bidders name a price and a number of lots; the highest "
-                                    "bidders win, and every winner pays the lowest winning bid.</font></p>");
-    }
-    lines << QStringLiteral("<table width=\"100%\" bgcolor=\"#EFEFEF\"><tr><td><font face=\"Arial\" size=3><b>"
-                            "Bidding</b></font></td></tr></table>")
-          << QStringLiteral("<form method=post action=\"/aw-cgi/eBayISAPI.dll\">")
-          << QStringLiteral("<input type=hidden name=MfcISAPICommand value=MakeBid>")
-          << QStringLiteral("<input type=hidden name=item value=") + item.number + QStringLiteral(">")
-          << QStringLiteral("<font size=2><b>") + title + QStringLiteral("</b> (Item #") + item.number +
-                 QStringLiteral(")<br>")
-          << QStringLiteral("Minimum bid: <b>") + formatPrice(minimumBid) + QStringLiteral("</b><br>")
-          << QStringLiteral("Your maximum bid: <input type=text name=maxbid size=10><br>")
-          << QStringLiteral("<input type=submit value=\"Review bid\"></font></form>")
-          << QStringLiteral("<p><font size=2>When you bid, the site bids for you only as much as it takes to keep "
-                            "you in the lead, up to your maximum. Your maximum is kept secret from the seller and "
-                            "from the other bidders. A bid is a promise to buy: bid only if you mean it.</font></p>")
-          << QStringLiteral("<p><font size=2>Before bidding, read the seller's comments and ask the seller about "
-                            "anything the description leaves open: condition, shipping to your country, insurance "
-                            "and returns. Questions asked before the end are answered far more often than "
-                            "complaints sent after it.</font></p>");
+    QStringList lines = pageTop(item.title + QStringLiteral(" - item ") + item.number);
+    lines << QStringLiteral("<h1>") + item.title.toHtmlEscaped() + QStringLiteral("</h1>")
+          << QStringLiteral("<p class=\"meta\">Item ") + item.number + QStringLiteral(" &middot; ") +
+                 item.category.toHtmlEscaped() + QStringLiteral("</p>")
+          << factsLine(item, now) << QStringLiteral("<h2>Description</h2>") << item.description;
+    lines << aboutTheAuction(item)
+          << QStringLiteral("<p class=\"note\">Everything on this page is invented: the item, the seller, the "
+                            "bidders and the prices. It was made by bidorra-sample-site, a small program running "
+                            "on your own computer for trying out Bidorra; no bid here is real and nothing is for "
+                            "sale.</p>")
+          << QStringLiteral("<p><a href=\"/\">Back to the front page</a></p>");
     lines << pageBottom();
     return joinLines(lines, item.bareLineFeeds);
-}
-
-QByteArray invalidItemHtml(const QString& itemNumber)
-{
-    QStringList lines = pageTop(QStringLiteral("Sample Auctions - Invalid Item"));
-    lines << QStringLiteral("<hr size=1 noshade>")
-          << QStringLiteral("<h2><font face=\"Arial\">Invalid Item</font></h2>")
-          << QStringLiteral("<p><font face=\"Arial\" size=2>The item you requested (") + itemNumber.toHtmlEscaped() +
-                 QStringLiteral(") is invalid, still pending, or no longer in our database. Please check the "
-                                "number and try again.</font></p>");
-    lines << pageBottom();
-    return joinLines(lines);
-}
-
-QByteArray notFoundHtml(const QString& target)
-{
-    return joinLines({QStringLiteral("<html><head><title>404 Not Found</title></head><body>"),
-                      QStringLiteral("<h1>Not Found</h1>"),
-                      QStringLiteral("<p>The requested URL ") + target.toHtmlEscaped() +
-                          QStringLiteral(" was not found on this server.</p>"),
-                      QStringLiteral("</body></html>")});
-}
-
-QByteArray unauthorizedHtml()
-{
-    return joinLines({QStringLiteral("<html><head><title>401 Unauthorized</title></head><body>"),
-                      QStringLiteral("<h1>Unauthorized</h1>"),
-                      QStringLiteral("<p>This auction is open to registered members only.</p>"),
-                      QStringLiteral("</body></html>")});
-}
-
-QByteArray frontPageHtml(const QList<AuctionItem>& items, const QDateTime& now)
-{
-    QStringList lines = pageTop(QStringLiteral("Sample Auctions - Featured items"));
-    lines << QStringLiteral("<hr size=1 noshade>")
-          << QStringLiteral("<h2><font face=\"Arial\">Featured items</font></h2>")
-          << QStringLiteral("<table border=1 cellpadding=3 cellspacing=0>")
-          << QStringLiteral("<tr><th>Item #</th><th>Title</th><th>Price</th><th>Bids</th><th>Time left</th></tr>");
-    for (const AuctionItem& item : items) {
-        lines << QStringLiteral("<tr><td>") + item.number + QStringLiteral("</td><td><a href=\"") +
-                     itemLink(item.number) + QStringLiteral("\">") + item.title.toHtmlEscaped() +
-                     QStringLiteral("</a></td><td>") + formatPrice(item.priceCents) + QStringLiteral("</td><td>") +
-                     QString::number(item.bids) + QStringLiteral("</td><td>") + formatTimeLeft(now, item.endsAt) +
-                     QStringLiteral("</td></tr>");
-    }
-    lines << QStringLiteral("</table>")
-          << QStringLiteral("<p><font size=2>Numbers with other answers: 3141592690 (404 Not Found), 3141592691 "
-                            "(204 No Content), 3141592692 (401 Unauthorized), 3141592699 (never answers). Any other "
-                            "number gets the invalid item page.</font></p>");
-    lines << pageBottom();
-    return joinLines(lines);
 }

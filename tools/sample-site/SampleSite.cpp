@@ -1,6 +1,7 @@
 #include "SampleSite.h"
 
-#include "ItemPage.h"
+#include "PageFrame.h"
+#include "SitePages.h"
 
 #include <QDateTime>
 #include <QHostAddress>
@@ -106,8 +107,7 @@ void SampleSite::answerRequest(QTcpSocket* socket, const QByteArray& head)
     const QUrlQuery query(target);
     if (target.path() == QLatin1String("/")) {
         sendAnswer(socket, {200, m_auctions.frontPage(now), false}, withBody);
-    } else if (target.path() == QLatin1String("/aw-cgi/eBayISAPI.dll") &&
-               query.hasQueryItem(QStringLiteral("ViewItem"))) {
+    } else if (target.path() == itemPath() && query.hasQueryItem(QStringLiteral("ViewItem"))) {
         const QString number = query.queryItemValue(QStringLiteral("item"), QUrl::FullyDecoded).trimmed();
         const SiteAnswer answer = m_auctions.answer(number, now);
         sendAnswer(socket, answer, withBody,
@@ -127,7 +127,7 @@ void SampleSite::sendAnswer(QTcpSocket* socket, const SiteAnswer& answer, bool w
     response += "Server: bidorra-sample-site\r\n";
     response += extraHeaders;
     if (answer.status != 204) {
-        response += "Content-Type: text/html; charset=iso-8859-1\r\n";
+        response += "Content-Type: text/html; charset=utf-8\r\n";
         response += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
     }
     response += "Connection: close\r\n\r\n";

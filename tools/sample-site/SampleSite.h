@@ -3,7 +3,8 @@
 // A minimal HTTP/1.1 server on 127.0.0.1 for the sample auctions: one request per connection,
 // answered whole and closed ("Connection: close"). GET and HEAD only.
 //   /                                            the front page with links to every item
-//   /aw-cgi/eBayISAPI.dll?ViewItem&item=NUMBER   an item page (see Auctions.h)
+//   /aw-cgi/eBayISAPI.dll?ViewItem&item=NUMBER   an item page (see Auctions.h); the watcher fixes this path
+// Pages are UTF-8 and say so in the Content-Type header.
 // The Host header is ignored, so the watcher may be pointed here under any host name.
 
 #include "Auctions.h"
