@@ -1,6 +1,7 @@
 #include "Auctions.h"
 
 #include "Catalogue.h"
+#include "InventedItem.h"
 #include "ItemPage.h"
 #include "PageFrame.h"
 #include "SitePages.h"
@@ -16,8 +17,9 @@ constexpr qint64 maxStepsAtOnce = 120;
 
 } // namespace
 
-Auctions::Auctions(quint32 seed, const QDateTime& openedAt)
-    : m_random(seed), m_items(catalogueItems(m_random, openedAt)), m_lastStep(openedAt)
+Auctions::Auctions(quint32 seed, const QDateTime& openedAt, bool anyItem)
+    : m_seed(seed), m_anyItem(anyItem), m_openedAt(openedAt), m_random(seed),
+      m_items(catalogueItems(m_random, openedAt)), m_lastStep(openedAt)
 {}
 
 qint64 Auctions::bidIncrementCents(qint64 priceCents)
@@ -67,6 +69,20 @@ void Auctions::placeBid(AuctionItem& item)
     item.highBidder = bidder;
 }
 
+AuctionItem* Auctions::findItem(const QString& itemNumber)
+{
+    const auto listed = std::find_if(m_items.begin(), m_items.end(),
+                                     [&itemNumber](const AuctionItem& item) { return item.number == itemNumber; });
+    if (listed != m_items.end())
+        return &*listed;
+    if (!m_anyItem || !isInventableNumber(itemNumber))
+        return nullptr;
+    auto invented = m_invented.find(itemNumber);
+    if (invented == m_invented.end())
+        invented = m_invented.insert(itemNumber, inventedItem(itemNumber, m_seed, m_openedAt));
+    return &*invented;
+}
+
 SiteAnswer Auctions::answer(const QString& itemNumber, const QDateTime& now)
 {
     advanceTo(now);
@@ -78,15 +94,16 @@ SiteAnswer Auctions::answer(const QString& itemNumber, const QDateTime& now)
         return {401, unauthorizedHtml(), false};
     if (itemNumber == QLatin1String("3141592699"))
         return {200, {}, true};
-    for (const AuctionItem& item : std::as_const(m_items)) {
-        if (item.number == itemNumber)
-            return {200, itemPageHtml(item, now), false};
-    }
-    return {200, invalidItemHtml(itemNumber), false};
+    AuctionItem* item = findItem(itemNumber);
+    if (!item)
+        return {200, invalidItemHtml(itemNumber), false};
+    if (m_anyItem && item->isRunning(now))
+        placeBid(*item);
+    return {200, itemPageHtml(*item, now), false};
 }
 
 QByteArray Auctions::frontPage(const QDateTime& now)
 {
     advanceTo(now);
-    return frontPageHtml(m_items, now);
+    return frontPageHtml(m_items, now, m_anyItem ? m_invented.size() : -1);
 }

@@ -12,11 +12,16 @@
 //   3141592692  401 Unauthorized
 //   3141592699  accepted and never answered (the watcher's time-out fires)
 // Any other number gets the site's "No such item" page: status 200 without a price.
+//
+// In the benchmark mode (anyItem) any other number made of digits gets an ordinary item made up
+// on its first request (InventedItem.h), and every request for a running item first places one
+// bid on it, so each check of the watcher sees a new price.
 
 #include "AuctionItem.h"
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QRandomGenerator>
 #include <QString>
@@ -31,7 +36,7 @@ struct SiteAnswer
 class Auctions
 {
 public:
-    Auctions(quint32 seed, const QDateTime& openedAt);
+    Auctions(quint32 seed, const QDateTime& openedAt, bool anyItem = false);
 
     // Brings every auction up to `now`, then answers a request for one item number.
     SiteAnswer answer(const QString& itemNumber, const QDateTime& now);
@@ -44,8 +49,14 @@ public:
 private:
     void advanceTo(const QDateTime& now);
     void placeBid(AuctionItem& item);
+    // The item with that number, made up first when the benchmark mode allows; null if none.
+    AuctionItem* findItem(const QString& itemNumber);
 
+    quint32 m_seed;
+    bool m_anyItem;
+    QDateTime m_openedAt;
     QRandomGenerator m_random;
     QList<AuctionItem> m_items;
+    QHash<QString, AuctionItem> m_invented;
     QDateTime m_lastStep;
 };

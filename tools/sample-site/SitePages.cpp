@@ -18,7 +18,7 @@ QString itemRow(const AuctionItem& item, const QDateTime& now)
 
 } // namespace
 
-QByteArray frontPageHtml(const QList<AuctionItem>& items, const QDateTime& now)
+QByteArray frontPageHtml(const QList<AuctionItem>& items, const QDateTime& now, qsizetype inventedCount)
 {
     QStringList lines = pageTop(QStringLiteral("Sample auctions"));
     lines << QStringLiteral("<h1>Sample auctions</h1>")
@@ -32,7 +32,14 @@ QByteArray frontPageHtml(const QList<AuctionItem>& items, const QDateTime& now)
     lines << QStringLiteral("</table>") << QStringLiteral("<h2 id=\"other-numbers\">Numbers with other answers</h2>")
           << QStringLiteral("<p>3141592690 answers 404 Not Found, 3141592691 answers 204 No Content, 3141592692 "
                             "answers 401 Unauthorized, and 3141592699 never answers at all.</p>");
-    lines << QStringLiteral("<p>Any other number gets a page that says there is no such item.</p>");
+    if (inventedCount < 0) {
+        lines << QStringLiteral("<p>Any other number gets a page that says there is no such item.</p>");
+    } else {
+        lines << QStringLiteral("<p>Benchmark mode: any other number made of digits gets an item made up on its "
+                                "first request, and every request places one more bid. %1 made up so far.</p>")
+                     .arg(inventedCount == 1 ? QStringLiteral("One item")
+                                             : QString::number(inventedCount) + QStringLiteral(" items"));
+    }
     lines << pageBottom();
     return joinLines(lines);
 }

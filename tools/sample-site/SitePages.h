@@ -10,7 +10,8 @@
 #include <QList>
 #include <QString>
 
-QByteArray frontPageHtml(const QList<AuctionItem>& items, const QDateTime& now);
+// inventedCount is how many items the benchmark mode has made up, or -1 when it is off.
+QByteArray frontPageHtml(const QList<AuctionItem>& items, const QDateTime& now, qsizetype inventedCount);
 QByteArray invalidItemHtml(const QString& itemNumber);
 QByteArray notFoundHtml(const QString& target);
 QByteArray unauthorizedHtml();

@@ -1,5 +1,5 @@
 // The sample auction site: invented items whose bids rise while you watch them.
-//   bidorra-sample-site [--port N] [--seed N]
+//   bidorra-sample-site [--port N] [--seed N] [--any-item]
 // Prints "listening on 127.0.0.1:PORT" once it accepts connections.
 
 #include "Auctions.h"
@@ -25,7 +25,11 @@ int main(int argc, char* argv[])
     const QCommandLineOption seedOption(QStringLiteral("seed"),
                                         QStringLiteral("Seed of the random bidding (default: a new one each run)."),
                                         QStringLiteral("N"));
-    parser.addOptions({portOption, seedOption});
+    const QCommandLineOption anyItemOption(
+        QStringLiteral("any-item"),
+        QStringLiteral("Benchmark mode: every item number without a page of its own gets an ordinary item, made "
+                       "up from the number and the seed, and every request for an item places one more bid on it."));
+    parser.addOptions({portOption, seedOption, anyItemOption});
     parser.process(app);
 
     QTextStream out(stdout);
@@ -44,7 +48,7 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    Auctions auctions(seed, QDateTime::currentDateTimeUtc());
+    Auctions auctions(seed, QDateTime::currentDateTimeUtc(), parser.isSet(anyItemOption));
     SampleSite site(auctions);
     if (!site.listen(static_cast<quint16>(port))) {
         err << "bidorra-sample-site: cannot listen on 127.0.0.1:" << port << ": " << site.errorString() << Qt::endl;
