@@ -8,11 +8,11 @@ namespace {
 const QByteArray Crlf = "\r\n";
 constexpr qint64 EndlessBacklog = 64 * 1024;
 
-QByteArray fillerBlock()
+QByteArray fillerBlock(const QByteArray& line)
 {
     QByteArray block;
     while (block.size() < 16 * 1024) {
-        block += "<tr><td>filler filler filler</td></tr>\r\n";
+        block += line;
     }
     return block;
 }
@@ -27,6 +27,7 @@ struct ScriptedHttpServer::Connection
     bool closed = false;
     bool endless = false;
     bool dropWhenFlushed = false;
+    QByteArray filler; // what an endless ending keeps writing
 };
 
 ScriptedHttpServer::Response ScriptedHttpServer::Response::page(const QByteArray& statusLine, const QByteArray& body)
@@ -163,6 +164,15 @@ void ScriptedHttpServer::answer(Connection* connection, const Response& response
     if (response.ending == Response::Ending::Silent) {
         return;
     }
+    if (response.dripMs > 0) {
+        QList<Piece> drops;
+        for (const Piece& piece : response.body) {
+            for (char byte : piece.bytes) {
+                drops << Piece{QByteArray(1, byte), response.dripMs};
+            }
+        }
+        connection->response.body = drops;
+    }
     const auto writeHead = [this, connection] {
         if (connection->closed) {
             return;
@@ -171,7 +181,8 @@ void ScriptedHttpServer::answer(Connection* connection, const Response& response
         for (const QByteArray& header : connection->response.headers) {
             head += header + Crlf;
         }
-        connection->socket->write(head + Crlf);
+        const bool headEnds = connection->response.ending != Response::Ending::EndlessHeader;
+        connection->socket->write(headEnds ? head + Crlf : head);
         writePiece(connection, 0);
     };
     if (response.pauseBeforeHeadMs > 0) {
@@ -217,9 +228,14 @@ void ScriptedHttpServer::finish(Connection* connection)
         }
         break;
     case Response::Ending::Endless:
+    case Response::Ending::EndlessHeader: {
+        static const QByteArray body = fillerBlock("<tr><td>filler filler filler</td></tr>\r\n");
+        static const QByteArray header = fillerBlock("X-Filler: filler filler filler\r\n");
+        connection->filler = connection->response.ending == Response::Ending::Endless ? body : header;
         connection->endless = true;
         feedEndless(connection);
         break;
+    }
     case Response::Ending::Silent:
         break;
     }
@@ -229,10 +245,9 @@ void ScriptedHttpServer::finish(Connection* connection)
 // much the client reads, not by the server.
 void ScriptedHttpServer::feedEndless(Connection* connection)
 {
-    static const QByteArray block = fillerBlock();
     QTcpSocket* socket = connection->socket;
     while (!connection->closed && socket->state() == QAbstractSocket::ConnectedState &&
            socket->bytesToWrite() < EndlessBacklog) {
-        socket->write(block);
+        socket->write(connection->filler);
     }
 }

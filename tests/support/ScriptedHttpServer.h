@@ -30,10 +30,11 @@ public:
     struct Response
     {
         enum class Ending {
-            Close,   // close the connection once everything is written
-            Drop,    // abort the connection once everything is written
-            Endless, // after the pieces, keep writing filler until the client goes away
-            Silent,  // read the request and never answer
+            Close,         // close the connection once everything is written
+            Drop,          // abort the connection once everything is written
+            Endless,       // after the pieces, keep writing filler until the client goes away
+            Silent,        // read the request and never answer
+            EndlessHeader, // after the headers, keep writing header lines; the empty line never comes
         };
 
         QByteArray statusLine = "HTTP/1.1 200 OK"; // written as given, followed by CR LF
@@ -41,6 +42,7 @@ public:
         QList<Piece> body;
         Ending ending = Ending::Close;
         int pauseBeforeHeadMs = 0;
+        int dripMs = 0; // when set, the body goes out one byte every dripMs
 
         // A complete response with Content-Length and Connection: close.
         static Response page(const QByteArray& statusLine, const QByteArray& body);

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+// Reads an HTTP/1.1 response from the bytes as they come off the connection, in pieces of
+// any size, and keeps no more than its limits: an endless header block or body never grows
+// memory. It knows nothing of sockets or event loops, so the same bytes always give the same
+// result however they are split.
+class HttpResponseParser
+{
+public:
+    enum class State { ReadingHeader, ReadingBody, Done, Failed };
+
+    HttpResponseParser(qsizetype headerLimit, qsizetype bodyLimit);
+
+    // Takes the next bytes of the response; ignored once Done or Failed.
+    State feed(QByteArrayView bytes);
+    // The peer closed the connection cleanly: only a body that lasts until the close is whole then.
+    State finish();
+
+    State state() const { return m_state; }
+    bool headerComplete() const { return m_headerComplete; }
+    // The final header block as received, each line with its own line end, without the empty
+    // line that ends the block; empty until the block is complete.
+    QByteArray headerText() const { return m_headerText; }
+    // The first header of that name (any case), its value trimmed; empty when there is none.
+    QByteArray headerValue(QByteArrayView name) const;
+    // The body bytes kept so far, chunked framing removed; never more than the body limit.
+    QByteArray body() const { return m_body; }
+
+private:
+    enum class Framing { UntilClose, Length, Chunked };
+    enum class ChunkStep { Size, Data, DataEnd };
+
+    qsizetype readHeader(QByteArrayView bytes);
+    void endHeaderBlock(const QByteArray& block);
+    qsizetype readBody(QByteArrayView bytes);
+    qsizetype readChunked(QByteArrayView bytes);
+    void endChunkLine();
+    void keep(QByteArrayView bytes);
+
+    const qsizetype m_headerLimit;
+    const qsizetype m_bodyLimit;
+    State m_state = State::ReadingHeader;
+
+    QByteArray m_block;        // the header block being read, at most one byte over the limit
+    qsizetype m_lineStart = 0; // where the block's current line begins
+    bool m_headerComplete = false;
+    QByteArray m_headerText;
+
+    Framing m_framing = Framing::UntilClose;
+    ChunkStep m_chunkStep = ChunkStep::Size;
+    qint64 m_remaining = 0; // bytes left of the Content-Length body or of the current chunk
+    QByteArray m_line;      // a chunk-size line or the line end after a chunk, being read
+    QByteArray m_body;
+};

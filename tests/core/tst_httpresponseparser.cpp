@@ -1,0 +1,101 @@
+#include "core/HttpResponseParser.h"
+
+#include <QTest>
+#include <algorithm>
+
+using State = HttpResponseParser::State;
+
+namespace {
+const QByteArray Ok = "HTTP/1.1 200 OK\r\n";
+const QByteArray Chunked = Ok + "Transfer-Encoding: chunked\r\n";
+const QByteArray Thirty = "abcdefghijklmnopqrstuvwxyz0123";
+
+// closed: the peer closed the connection after the bytes.
+void row(const char* name, const QByteArray& raw, bool closed, State state, const QByteArray& headerText,
+         const QByteArray& body, int headerLimit = 99, int bodyLimit = 99)
+{
+    QTest::newRow(name) << raw << closed << headerLimit << bodyLimit << state << headerText << body;
+}
+} // namespace
+
+class TestHttpResponseParser : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void parse_data();
+    void parse();
+    void headerValue();
+};
+
+void TestHttpResponseParser::parse_data()
+{
+    QTest::addColumn<QByteArray>("raw");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<int>("headerLimit");
+    QTest::addColumn<int>("bodyLimit");
+    QTest::addColumn<State>("state");
+    QTest::addColumn<QByteArray>("headerText");
+    QTest::addColumn<QByteArray>("body");
+
+    row("content-length", Ok + "Content-Length: 5\r\n\r\nhelloMORE", true, State::Done, Ok + "Content-Length: 5\r\n",
+        "hello");
+    row("LF only", "HTTP/1.1 200 OK\ncontent-length: 3\n\nabc", false, State::Done,
+        "HTTP/1.1 200 OK\ncontent-length: 3\n", "abc");
+    row("LF then CRLF", "HTTP/1.1 200 OK\nX: 1\n\r\nrest", true, State::Done, "HTTP/1.1 200 OK\nX: 1\n", "rest");
+    row("empty status", "HTTP/1.1 \r\n\r\n", true, State::Done, "HTTP/1.1 \r\n", "");
+    row("any status line", "hello\r\n\r\nbody", true, State::Done, "hello\r\n", "body");
+    row("interim answers skipped",
+        "HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 199 Early\r\nX: 1\r\n\r\n" + Ok + "Content-Length: 2\r\n\r\nok", false,
+        State::Done, Ok + "Content-Length: 2\r\n", "ok", 40);
+    row("length cut short", Ok + "Content-Length: 10\r\n\r\nabc", true, State::Failed, Ok + "Content-Length: 10\r\n",
+        "abc");
+    row("bad length lasts until close", Ok + "Content-Length: 5x\r\n\r\nabcdefg", true, State::Done,
+        Ok + "Content-Length: 5x\r\n", "abcdefg");
+    row("chunked, extensions, trailers",
+        Ok + "Content-Length: 3\r\nTransfer-Encoding: gzip, Chunked\r\n\r\n5;a=b\r\nhello\r\nA\r\n, world!!!\r\n"
+             "0;end\r\nX-Sum: 1\r\n\r\n",
+        false, State::Done, Ok + "Content-Length: 3\r\nTransfer-Encoding: gzip, Chunked\r\n", "hello, world!!!");
+    row("chunked cut short", Chunked + "\r\n5\r\nhello\r\n", true, State::Failed, Chunked, "hello");
+    row("chunk longer than its size", Chunked + "\r\n3\r\nhello\r\n", false, State::Failed, Chunked, "hel");
+    row("chunk size not hex", Chunked + "\r\nzz\r\n", false, State::Failed, Chunked, "");
+    row("chunk size line too long", Chunked + "\r\n" + QByteArray(2000, '0') + "1\r\nx", false, State::Failed, Chunked,
+        "");
+    row("until close", Ok + "\r\nall of it", true, State::Done, Ok, "all of it");
+    row("body limit", Ok + "\r\n" + Thirty, false, State::Done, Ok, Thirty.left(10), 99, 10);
+    row("header at the limit", Ok + "\r\n", false, State::ReadingBody, Ok, "", 19);
+    row("header over the limit", Ok + "\r\n", false, State::Failed, "", "", 18);
+    row("no answer", "", true, State::Failed, "", "");
+}
+
+// The response whole, then one byte at a time: how the bytes are split never matters.
+void TestHttpResponseParser::parse()
+{
+    QFETCH(QByteArray, raw);
+    QFETCH(bool, closed);
+    QFETCH(int, headerLimit);
+    QFETCH(int, bodyLimit);
+    for (const qsizetype pieceSize : {std::max<qsizetype>(raw.size(), 1), qsizetype(1)}) {
+        HttpResponseParser parser(headerLimit, bodyLimit);
+        for (qsizetype at = 0; at < raw.size(); at += pieceSize) {
+            parser.feed(QByteArrayView(raw).sliced(at, std::min(pieceSize, raw.size() - at)));
+        }
+        if (closed) {
+            parser.finish();
+        }
+        QTEST(parser.state(), "state");
+        QTEST(parser.headerText(), "headerText");
+        QCOMPARE(parser.headerComplete(), !parser.headerText().isEmpty());
+        QTEST(parser.body(), "body");
+    }
+}
+
+void TestHttpResponseParser::headerValue()
+{
+    HttpResponseParser parser(999, 999);
+    parser.feed("HTTP/1.1 200 OK\r\nX-Type-Of: no\r\ncontent-TYPE:  text/html \r\nContent-Type: second\r\n\r\n");
+    QCOMPARE(parser.headerValue("Content-Type"), QByteArray("text/html"));
+    QCOMPARE(parser.headerValue("Type"), QByteArray());
+}
+
+QTEST_APPLESS_MAIN(TestHttpResponseParser)
+#include "tst_httpresponseparser.moc"
