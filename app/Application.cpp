@@ -1,142 +1,230 @@
 #include "app/Application.h"
 
+#include "core/AuctionSite.h"
 #include "core/Monitor.h"
-#include "core/PageParser.h"
-#include "core/Retriever.h"
-#include "core/SiteHost.h"
 #include "platform/Clock.h"
-#include "platform/LinuxConnectionProbe.h"
-#include "platform/NoRegistry.h"
-#include "platform/QtHttpTransfer.h"
-#include "platform/qt/QtMessages.h"
-#include "platform/qt/QtShell.h"
-#include "platform/qt/QtSound.h"
-#include "storage/FileMessages.h"
+#include "platform/Connectivity.h"
+#include "platform/qt/DesktopShell.h"
+#include "platform/qt/EffectSound.h"
+#include "platform/qt/MessageBoxes.h"
 #include "storage/GridExport.h"
+#include "storage/ItemListFile.h"
 #include "storage/SettingsFile.h"
 #include "ui/dialogs/AboutBox.h"
-#include "ui/dialogs/LogWindowHost.h"
-#include "ui/dialogs/SetupHost.h"
+#include "ui/dialogs/LogWindow.h"
+#include "ui/dialogs/SetupDialog.h"
+#include "ui/main/CommandActions.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/TrayIntegration.h"
+#include "ui/main/ResultsView.h"
+#include "ui/main/StatusPanels.h"
 
+#include <QAction>
 #include <QApplication>
-#include <QNetworkAccessManager>
+#include <QDir>
+#include <QMenu>
 
 namespace {
-// Takes the caller's implementation, or makes the real one and keeps it.
+// The caller's implementation, or the real one, made and kept.
 template <typename Interface, typename Real> Interface& chosen(Interface* given, std::unique_ptr<Interface>& own)
 {
-    if (given) {
-        return *given;
+    if (!given) {
+        own = std::make_unique<Real>();
+        return *own;
     }
-    own = std::make_unique<Real>();
-    return *own;
+    return *given;
+}
+
+const QString OpenErrorTitle = QStringLiteral("Error Opening File");
+const QString SaveErrorTitle = QStringLiteral("Error Saving File");
+
+Message fileMessage(const char* headline, const QString& title, const FileError& error)
+{
+    return {fileErrorText(QLatin1String(headline), error), title, Message::Icon::Critical};
 }
 } // namespace
 
-Application::Application(const QString& programFolder, const QString& siteHost)
-    : Application(programFolder, siteHost, Platform{})
-{}
+Application::Application(const Environment& environment) : Application(environment, Platform{}) {}
 
-Application::Application(const QString& programFolder, const QString& siteHost, const Platform& platform)
-    : m_programFolder(programFolder), m_siteHost(siteHost),
-      m_messages(chosen<Messages, QtMessages>(platform.messages, m_ownMessages)),
-      m_probe(chosen<ConnectionProbe, LinuxConnectionProbe>(platform.probe, m_ownProbe)),
-      m_sound(chosen<Sound, QtSound>(platform.sound, m_ownSound)),
-      m_shell(chosen<Shell, QtShell>(platform.shell, m_ownShell)),
-      m_registry(chosen<Registry, NoRegistry>(platform.registry, m_ownRegistry)),
-      m_clock(chosen<const Clock, SystemClock>(platform.clock, m_ownClock))
+Application::Application(const Environment& environment, const Platform& platform)
+    : m_environment(environment), m_messages(chosen<Messages, MessageBoxes>(platform.messages, m_ownMessages)),
+      m_connectivity(chosen<Connectivity, SystemConnectivity>(platform.connectivity, m_ownConnectivity)),
+      m_sound(chosen<Sound, EffectSound>(platform.sound, m_ownSound)),
+      m_shell(chosen<Shell, DesktopShell>(platform.shell, m_ownShell)),
+      m_clock(chosen<const Clock, SystemClock>(platform.clock, m_ownClock)),
+      m_preferences(environment.preferencesFile, QSettings::IniFormat)
 {
-    m_network = std::make_unique<QNetworkAccessManager>();
-    m_transfer = std::make_unique<QtHttpTransfer>(*m_network, platform.timeout);
-    m_log = std::make_unique<LogWindowHost>();
-    m_parser = std::make_unique<PageParser>(m_cycle, m_grid, *m_log, m_clock);
-    m_window = std::make_unique<MainWindow>(m_state, m_cycle, m_grid, m_shell, m_programFolder, m_siteHost);
-    m_setup = std::make_unique<SetupHost>(m_state, m_grid, *m_window, m_messages, m_programFolder);
-    m_retriever = std::make_unique<Retriever>(
-        Retriever::Ports{m_cycle, *m_transfer, *m_parser, m_messages, *m_window, m_programFolder});
-    m_monitor = std::make_unique<Monitor>(Monitor::Ports{m_state, m_cycle, m_grid, *m_setup, *m_retriever, m_probe,
-                                                         m_clock, m_sound, *m_window, m_programFolder, m_siteHost});
-    m_tray = std::make_unique<TrayIntegration>(*m_window);
-    m_about = std::make_unique<AboutHost>(m_registry, m_shell, m_messages);
-    wireCommands();
+    m_monitor = std::make_unique<Monitor>(Monitor::Services{
+        m_settings, m_items, m_results, m_connectivity, m_clock, m_sound, m_messages, m_environment.siteHost,
+        QDir(m_environment.dataFolder).absoluteFilePath(QStringLiteral("Auction Sound.wav")), platform.limits});
+    m_actions = std::make_unique<CommandActions>(m_settings);
+    m_window = std::make_unique<MainWindow>(*m_actions, m_results);
+    m_menu = new QMenu(QStringLiteral("Auction"), m_window.get());
+    m_menu->setObjectName(QStringLiteral("commandMenu"));
+    m_actions->fillMenu(*m_menu);
+    m_tray =
+        std::make_unique<TrayIcon>(*m_window, *m_menu, platform.trayActivation.value_or(TrayIcon::desktopActivation()));
+    wire();
 }
 
 Application::~Application()
 {
-    m_retriever->cancelTransfer();
-    m_tray->UnhookMainWindow();
+    delete m_setup.data();
+    delete m_log.data();
+    delete m_about.data();
 }
 
-QString Application::defaultSiteHost()
+void Application::wire()
 {
-    return QString::fromLatin1(DefaultSiteHost);
+    connect(m_actions->start(), &QAction::triggered, m_monitor.get(), &Monitor::start);
+    connect(m_actions->stop(), &QAction::triggered, m_monitor.get(), &Monitor::stop);
+    connect(m_actions->save(), &QAction::triggered, this, &Application::saveGrid);
+    connect(m_actions->log(), &QAction::triggered, this, [this] { logWindowMade().present(); });
+    connect(m_actions->setup(), &QAction::triggered, this, &Application::showSetup);
+    connect(m_actions->help(), &QAction::triggered, this, &Application::openHelp);
+    connect(m_actions->about(), &QAction::triggered, this, &Application::showAbout);
+    connect(m_actions->exit(), &QAction::triggered, this, &Application::exit);
+
+    StatusPanels* panels = m_window->statusPanels();
+    connect(m_monitor.get(), &Monitor::monitoringChanged, m_actions.get(), &CommandActions::setMonitoring);
+    connect(m_monitor.get(), &Monitor::statusChanged, panels, &StatusPanels::setStatusText);
+    connect(m_monitor.get(), &Monitor::countdownChanged, panels, &StatusPanels::setCountdownText);
+    connect(m_monitor.get(), &Monitor::logLine, this,
+            [this](const QString& line) { logWindowMade().appendLine(line); });
+    connect(m_monitor.get(), &Monitor::logWindowWanted, this, [this] { logWindowMade().popUp(); });
+    connect(m_window->resultsView(), &ResultsView::itemActivated, this, &Application::openItem);
+    connect(m_tray.get(), &TrayIcon::windowWanted, m_window.get(), &MainWindow::bringBack);
 }
 
-void Application::wireCommands()
+QString Application::programFile(const char* name) const
 {
-    MainWindow& window = *m_window;
-    window.setCommandHandler(QStringLiteral("Start"), [this] { m_monitor->StartMonitoring(); });
-    window.setCommandHandler(QStringLiteral("Stop"), [this] { m_monitor->StopMonitoring(); });
-    window.setCommandHandler(QStringLiteral("Save"), [this] { saveGrid(); });
-    window.setCommandHandler(QStringLiteral("Log"), [this] { m_log->ShowLogWindow(); });
-    window.setCommandHandler(QStringLiteral("Setup"), [this] { m_setup->ShowSetupDialog(); });
-    window.setCommandHandler(QStringLiteral("About"), [this] { m_about->ShowAboutBox(); });
-    window.setCommandHandler(QStringLiteral("Exit"), [this] { ExitProgram(); });
+    return QDir(m_environment.programFolder).filePath(QLatin1String(name));
 }
 
 void Application::start()
 {
     // The program lives in the tray: hiding or closing its last window must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
-    // Every window of the program, the about box's picture included, shows the program icon.
     QApplication::setWindowIcon(m_window->windowIcon());
-
-    // The timers were made with their one-second interval and are off.
-    m_cycle.AbortRequested = false;
-    m_grid.ResetGrid();
-    LoadSettings();
-    // Creating the setup dialog loads the item list into it.
-    m_setup->ensure();
-    m_window->MakeToolbarFlat();
-    m_tray->HookMainWindow();
-    m_window->setMonitoringCommands(false);
-    m_tray->add();
+    m_results.reset();
+    loadFiles();
+    m_actions->setMonitoring(false);
+    m_tray->show();
+    if (!m_window->restoreGeometry(m_preferences.value(QStringLiteral("mainWindow/geometry")).toByteArray())) {
+        m_window->resize(m_window->defaultSize());
+    }
     m_window->show();
 }
 
-void Application::LoadSettings()
+void Application::loadFiles()
 {
-    const SettingsRead read = ::LoadSettings(m_programFolder);
-    m_state.PlayWave = read.values.PlayWave;
-    m_state.OpenWindow = read.values.OpenWindow;
-    m_state.Hours = read.values.Hours;
-    m_state.Minutes = read.values.Minutes;
-    m_state.Seconds = read.values.Seconds;
-    m_window->setSoundIndicator(m_state.PlayWave);
-    m_window->setWindowIndicator(m_state.OpenWindow);
+    const SettingsRead read = loadSettings(programFile(SettingsFileName));
+    m_settings.setPlaySound(read.values.playSound);
+    m_settings.setPopUpLog(read.values.popUpLog);
+    m_settings.setInterval(read.values.interval);
     if (read.error) {
-        reportFileError(m_messages, SettingsErrorHeadline, OpenFileErrorTitle, *read.error);
+        m_messages.show(fileMessage(SettingsErrorHeadline, OpenErrorTitle, *read.error));
     }
+    reloadItemList();
+}
+
+void Application::reloadItemList()
+{
+    const ItemListRead read = loadItemList(programFile(ItemListFileName));
+    m_items.setStringList(read.items);
+    if (read.error) {
+        m_messages.show(fileMessage(ItemListErrorHeadline, OpenErrorTitle, *read.error));
+    }
+}
+
+void Application::exit()
+{
+    if (m_monitor->isMonitoring()) {
+        m_monitor->stop();
+    }
+    m_preferences.setValue(QStringLiteral("mainWindow/geometry"), m_window->saveGeometry());
+    delete m_setup.data();
+    delete m_log.data();
+    delete m_about.data();
+    m_tray->remove();
+    m_window->close();
+    Q_EMIT exited();
+    QCoreApplication::exit(0);
+}
+
+LogWindow& Application::logWindowMade()
+{
+    if (!m_log) {
+        m_log = new LogWindow;
+        m_log->restoreGeometry(m_preferences.value(QStringLiteral("logWindow/geometry")).toByteArray());
+        m_log->installEventFilter(this);
+    }
+    return *m_log;
+}
+
+bool Application::eventFilter(QObject* watched, QEvent* event)
+{
+    // The log window keeps its place between runs; it is noted whenever the window goes away.
+    if (event->type() == QEvent::Hide) {
+        // A window being destroyed is no log window any more, and has no place worth keeping.
+        if (const auto* log = qobject_cast<LogWindow*>(watched)) {
+            m_preferences.setValue(QStringLiteral("logWindow/geometry"), log->saveGeometry());
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Application::showSetup()
+{
+    if (!m_setup) {
+        // Every new Setup dialog starts from the list as the file holds it.
+        reloadItemList();
+        m_setup = new SetupDialog(m_settings, m_items.stringList());
+        connect(m_setup, &SetupDialog::confirmed, this, &Application::setupConfirmed);
+    }
+    m_setup->show();
+    m_setup->raise();
+    m_setup->activateWindow();
+}
+
+void Application::setupConfirmed(const QStringList& items, const SettingsTexts& texts)
+{
+    if (const auto error = saveItemList(programFile(ItemListFileName), items)) {
+        m_messages.show(fileMessage(ItemListErrorHeadline, SaveErrorTitle, *error));
+    }
+    if (const auto error = saveSettings(programFile(SettingsFileName), texts)) {
+        m_messages.show(fileMessage(SettingsErrorHeadline, SaveErrorTitle, *error));
+    }
+    // A field that holds no number counts as 0, as an empty one does.
+    m_settings.setInterval({wholeNumberDown(texts.hours).value_or(0), wholeNumberDown(texts.minutes).value_or(0),
+                            wholeNumberDown(texts.seconds).value_or(0)});
+    m_items.setStringList(items);
+    m_results.reset();
+}
+
+void Application::showAbout()
+{
+    if (!m_about) {
+        m_about = new AboutBox(m_messages);
+    }
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
 }
 
 void Application::saveGrid()
 {
-    if (const auto error = ExportGrid(m_programFolder, m_grid)) {
-        reportFileError(m_messages, GridExportErrorHeadline, SaveFileErrorTitle, *error);
+    if (const auto error = exportGrid(m_results, programFile(GridExportFileName))) {
+        m_messages.show(fileMessage(GridExportErrorHeadline, SaveErrorTitle, *error));
     }
 }
 
-void Application::ExitProgram()
+void Application::openHelp()
 {
-    m_retriever->cancelTransfer();
-    m_setup->destroy();
-    m_log->destroy();
-    m_about->destroy();
-    m_tray->remove();
-    m_tray->UnhookMainWindow();
-    m_window->closeForExit();
-    Q_EMIT exited();
-    QCoreApplication::exit(0);
+    m_shell.openUrl(
+        QUrl::fromLocalFile(QDir(m_environment.dataFolder).absoluteFilePath(QStringLiteral("help/Bidorra_help.htm"))));
+}
+
+void Application::openItem(const QString& itemNumber)
+{
+    m_shell.openUrl(QUrl(itemPageUrl(m_environment.siteHost, itemNumber), QUrl::TolerantMode));
 }

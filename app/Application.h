@@ -1,106 +1,119 @@
 #pragma once
 
-#include "core/AppState.h"
-#include "core/ResultsGrid.h"
+#include "core/HttpGet.h"
+#include "core/ResultsModel.h"
+#include "core/Settings.h"
+#include "ui/dialogs/AboutBox.h"
+#include "ui/dialogs/LogWindow.h"
+#include "ui/dialogs/SetupDialog.h"
+#include "ui/main/TrayIcon.h"
 
 #include <QObject>
-#include <QString>
-#include <chrono>
+#include <QPointer>
+#include <QSettings>
+#include <QStringListModel>
 #include <memory>
 
-class AboutHost;
 class Clock;
-class ConnectionProbe;
-class HttpTransfer;
-class LogWindowHost;
+class CommandActions;
+class Connectivity;
 class MainWindow;
 class Messages;
 class Monitor;
-class PageParser;
-class QNetworkAccessManager;
-class Registry;
-class Retriever;
-class SetupHost;
+class QMenu;
 class Shell;
 class Sound;
-class TrayIntegration;
 
-// Creates everything, owns the one instance of each window, runs start-up and ExitProgram.
-// The program folder and the auction site's host are handed in: main() gives the executable's
-// folder and the real site, the tests and the sample-site launcher give their own.
+// Where the program keeps and finds its files.
+struct Environment
+{
+    QString programFolder;   // Setup.ini, list.ini and Grid Data.csv
+    QString dataFolder;      // the help page and the alert sound
+    QString siteHost;        // the auction site
+    QString preferencesFile; // window places and sizes, which the two settings files do not hold
+};
+
+// Creates and wires everything: it owns the settings, the item list, the results and the one
+// instance of each window, and runs start-up and Exit.
 class Application : public QObject
 {
     Q_OBJECT
 public:
-    // What a test may put in place of the real platform; what it leaves null is the real one.
+    // What a test may put in place of the real platform; what it leaves empty is the real one.
     struct Platform
     {
         Messages* messages = nullptr;
-        ConnectionProbe* probe = nullptr;
+        Connectivity* connectivity = nullptr;
         Sound* sound = nullptr;
         Shell* shell = nullptr;
-        Registry* registry = nullptr;
         const Clock* clock = nullptr;
-        std::chrono::milliseconds timeout = std::chrono::seconds(60);
+        HttpGet::Limits limits;
+        std::optional<TrayIcon::Activation> trayActivation;
     };
 
-    explicit Application(const QString& programFolder, const QString& siteHost = defaultSiteHost());
-    Application(const QString& programFolder, const QString& siteHost, const Platform& platform);
+    explicit Application(const Environment& environment);
+    Application(const Environment& environment, const Platform& platform);
     ~Application() override;
 
-    static QString defaultSiteHost();
-
-    // Start-up: loads the files, puts the window into its stopped state, shows it and the tray icon.
+    // Start-up: reads both files, puts the commands into their stopped state and shows the
+    // window and the tray icon.
     void start();
-    // The Exit command: cancels the transfer, unloads the windows and ends the event loop.
-    void ExitProgram();
+    // The Exit command: ends the transfer, puts the windows away and ends the event loop.
+    void exit();
 
-    AppState& state() { return m_state; }
-    CycleState& cycle() { return m_cycle; }
-    ResultsGrid& grid() { return m_grid; }
-    MainWindow& mainWindow() { return *m_window; }
+    Settings& settings() { return m_settings; }
+    QStringListModel& items() { return m_items; }
+    ResultsModel& results() { return m_results; }
     Monitor& monitor() { return *m_monitor; }
-    LogWindowHost& log() { return *m_log; }
-    SetupHost& setup() { return *m_setup; }
-    AboutHost& about() { return *m_about; }
-    TrayIntegration& tray() { return *m_tray; }
+    CommandActions& actions() { return *m_actions; }
+    MainWindow& mainWindow() { return *m_window; }
+    TrayIcon& tray() { return *m_tray; }
+    QMenu& menu() { return *m_menu; }
+    LogWindow* logWindow() const { return m_log; }
+    SetupDialog* setupDialog() const { return m_setup; }
+    AboutBox* aboutBox() const { return m_about; }
 
 Q_SIGNALS:
     void exited();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    void LoadSettings();
+    QString programFile(const char* name) const;
+    void loadFiles();
+    void reloadItemList();
+    LogWindow& logWindowMade();
+    void showSetup();
+    void setupConfirmed(const QStringList& items, const SettingsTexts& texts);
+    void showAbout();
     void saveGrid();
-    void wireCommands();
+    void openHelp();
+    void openItem(const QString& itemNumber);
+    void wire();
 
-    QString m_programFolder;
-    QString m_siteHost;
-
-    // The real platform, for whatever the caller did not replace.
+    Environment m_environment;
     std::unique_ptr<Messages> m_ownMessages;
-    std::unique_ptr<ConnectionProbe> m_ownProbe;
+    std::unique_ptr<Connectivity> m_ownConnectivity;
     std::unique_ptr<Sound> m_ownSound;
     std::unique_ptr<Shell> m_ownShell;
-    std::unique_ptr<Registry> m_ownRegistry;
     std::unique_ptr<const Clock> m_ownClock;
     Messages& m_messages;
-    ConnectionProbe& m_probe;
+    Connectivity& m_connectivity;
     Sound& m_sound;
     Shell& m_shell;
-    Registry& m_registry;
     const Clock& m_clock;
 
-    AppState m_state;
-    CycleState m_cycle;
-    ResultsGrid m_grid;
-    std::unique_ptr<QNetworkAccessManager> m_network;
-    std::unique_ptr<HttpTransfer> m_transfer;
-    std::unique_ptr<LogWindowHost> m_log;
-    std::unique_ptr<PageParser> m_parser;
-    std::unique_ptr<MainWindow> m_window;
-    std::unique_ptr<SetupHost> m_setup;
-    std::unique_ptr<Retriever> m_retriever;
+    QSettings m_preferences;
+    Settings m_settings;
+    QStringListModel m_items;
+    ResultsModel m_results;
     std::unique_ptr<Monitor> m_monitor;
-    std::unique_ptr<TrayIntegration> m_tray;
-    std::unique_ptr<AboutHost> m_about;
+    std::unique_ptr<CommandActions> m_actions;
+    std::unique_ptr<MainWindow> m_window;
+    QMenu* m_menu = nullptr;
+    std::unique_ptr<TrayIcon> m_tray;
+    QPointer<LogWindow> m_log;
+    QPointer<SetupDialog> m_setup;
+    QPointer<AboutBox> m_about;
 };

@@ -1,12 +1,17 @@
 #include "app/Application.h"
+#include "core/AuctionSite.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[])
 {
     QApplication qt(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Bidorra"));
-    Application application(QApplication::applicationDirPath());
+    QApplication::setApplicationName(QStringLiteral("bidorra"));
+    const QString folder = QApplication::applicationDirPath();
+    const QString preferences =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/bidorra.conf");
+    Application application({folder, folder, QString::fromLatin1(DefaultSiteHost), preferences});
     application.start();
     return QApplication::exec();
 }

@@ -1,11 +1,6 @@
 #include "core/Countdown.h"
 
 namespace {
-qint64 orZero(const std::optional<qint64>& value)
-{
-    return value.value_or(0);
-}
-
 QString orEmpty(const std::optional<qint64>& value)
 {
     return value ? QString::number(*value) : QString();
@@ -20,13 +15,13 @@ CountdownCounts countdownCounts(const QDateTime& start, const QDateTime& tick, c
     const qint64 seconds = minutes * 60 + tick.time().second() - start.time().second();
 
     CountdownCounts counts;
-    if (interval.seconds.value_or(0) > 0) {
+    if (interval.seconds > 0) {
         counts.seconds = seconds;
     }
-    if (interval.minutes.value_or(0) > 0) {
+    if (interval.minutes > 0) {
         counts.minutes = minutes;
     }
-    if (interval.hours.value_or(0) > 0) {
+    if (interval.hours > 0) {
         counts.hours = hours;
     }
     return counts;
@@ -34,8 +29,8 @@ CountdownCounts countdownCounts(const QDateTime& start, const QDateTime& tick, c
 
 bool countdownDue(const CountdownCounts& counts, const Interval& interval)
 {
-    return orZero(counts.seconds) >= interval.seconds.value_or(0) &&
-           orZero(counts.minutes) >= interval.minutes.value_or(0) && orZero(counts.hours) >= interval.hours.value_or(0);
+    return counts.seconds.value_or(0) >= interval.seconds && counts.minutes.value_or(0) >= interval.minutes &&
+           counts.hours.value_or(0) >= interval.hours;
 }
 
 QString countdownText(const CountdownCounts& counts)

@@ -1,5 +1,6 @@
 #include "core/DecimalText.h"
 
+#include <QString>
 #include <limits>
 
 namespace {
@@ -12,9 +13,8 @@ bool isBlank(QChar c)
 {
     return c == u' ' || c == u'\t';
 }
-} // namespace
 
-std::optional<DecimalText> scanDecimal(QStringView text)
+QStringView trimmedBlanks(QStringView text)
 {
     while (!text.isEmpty() && isBlank(text.front())) {
         text = text.sliced(1);
@@ -22,44 +22,81 @@ std::optional<DecimalText> scanDecimal(QStringView text)
     while (!text.isEmpty() && isBlank(text.back())) {
         text.chop(1);
     }
+    return text;
+}
+
+// The whole digits of "1,234,567": every group after the first has three digits.
+std::optional<QString> ungrouped(QStringView digits)
+{
+    QString whole;
+    qsizetype groupLength = 0;
+    bool grouped = false;
+    for (const QChar c : digits) {
+        if (c == u',') {
+            if (groupLength == 0 || (grouped && groupLength != 3) || (!grouped && groupLength > 3)) {
+                return std::nullopt;
+            }
+            grouped = true;
+            groupLength = 0;
+            continue;
+        }
+        whole += c;
+        ++groupLength;
+    }
+    if (grouped && groupLength != 3) {
+        return std::nullopt;
+    }
+    return whole;
+}
+} // namespace
+
+std::optional<DecimalText> DecimalText::parse(QStringView text, Grouping grouping)
+{
+    text = trimmedBlanks(text);
     DecimalText number;
     qsizetype i = 0;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-        number.negative = text[i] == u'-';
+        number.m_negative = text[i] == u'-';
         ++i;
     }
     const qsizetype wholeStart = i;
-    while (i < text.size() && isDigit(text[i])) {
+    while (i < text.size() && (isDigit(text[i]) || (grouping == Grouping::Thousands && text[i] == u','))) {
         ++i;
     }
-    number.whole = text.sliced(wholeStart, i - wholeStart);
-    qsizetype digits = number.whole.size();
+    const std::optional<QString> whole = ungrouped(text.sliced(wholeStart, i - wholeStart));
+    if (!whole) {
+        return std::nullopt;
+    }
+    number.m_whole = *whole;
+    qsizetype digits = number.m_whole.size();
     if (i < text.size() && text[i] == u'.') {
         for (++i; i < text.size() && isDigit(text[i]); ++i, ++digits) {
-            number.fractionIsZero = number.fractionIsZero && text[i] == u'0';
+            number.m_fractionIsZero = number.m_fractionIsZero && text[i] == u'0';
         }
     }
     if (digits == 0 || i != text.size()) {
         return std::nullopt;
     }
-    while (!number.whole.isEmpty() && number.whole.front() == u'0') {
-        number.whole = number.whole.sliced(1);
+    qsizetype zeros = 0;
+    while (zeros < number.m_whole.size() && number.m_whole[zeros] == u'0') {
+        ++zeros;
     }
+    number.m_whole.remove(0, zeros);
     return number;
 }
 
 std::optional<int> DecimalText::floorToInt() const
 {
-    // Ten digits reach past the int range whatever the sign; more can never fit.
-    if (whole.size() > 10) {
+    // More than ten whole digits never fit an int, whatever the sign.
+    if (m_whole.size() > 10) {
         return std::nullopt;
     }
     qint64 value = 0;
-    for (const QChar c : whole) {
+    for (const QChar c : m_whole) {
         value = value * 10 + c.digitValue();
     }
-    if (negative) {
-        value = -value - (fractionIsZero ? 0 : 1);
+    if (m_negative) {
+        value = -value - (m_fractionIsZero ? 0 : 1);
     }
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) {
         return std::nullopt;

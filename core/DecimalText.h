@@ -1,22 +1,27 @@
 #pragma once
 
+#include <QString>
 #include <QStringView>
 #include <optional>
 
-// A plain decimal number as the files and pages write it: blanks (spaces, tabs) around, an optional sign,
-// digits, and an optional fraction after a point ("7", "-1.5", "+02", ".5", "2."). No exponent,
-// no digit grouping, no locale. The digits are kept as text, so no length of input overflows
-// or rounds on its way in.
-struct DecimalText
+// A decimal number as the files and pages write it: blanks (spaces, tabs) around, an optional
+// sign, digits, and an optional fraction after a point ("7", "-1.5", "+02", ".5", "2."). No
+// exponent and no locale. The digits stay text, so no input overflows or rounds on its way in.
+class DecimalText
 {
-    bool negative = false;
-    QStringView whole;          // the digits before the point, leading zeros dropped
-    bool fractionIsZero = true; // no fraction, or one of zeros only
+public:
+    // Whether commas may group the whole digits by thousands ("12,500"), as pages write counts.
+    enum class Grouping { None, Thousands };
 
-    // The number, rounded toward minus infinity; nothing when it does not fit an int.
+    // Nothing when the text is no such number; empty and blank text are no numbers either.
+    static std::optional<DecimalText> parse(QStringView text, Grouping grouping = Grouping::None);
+
+    // The number rounded toward minus infinity; nothing when that does not fit an int.
     std::optional<int> floorToInt() const;
-    bool isOne() const { return !negative && whole == u"1" && fractionIsZero; }
-};
+    bool isOne() const { return !m_negative && m_whole == QStringView(u"1") && m_fractionIsZero; }
 
-// Nothing when the text is not such a number; empty and blank text are not numbers either.
-std::optional<DecimalText> scanDecimal(QStringView text);
+private:
+    bool m_negative = false;
+    QString m_whole; // the whole digits, grouping and leading zeros dropped
+    bool m_fractionIsZero = true;
+};

@@ -1,207 +1,187 @@
 #include "core/Monitor.h"
 
 #include "core/Countdown.h"
-#include "core/ProgramFiles.h"
-#include "core/ResultsGrid.h"
-#include "core/SiteHost.h"
+#include "core/Settings.h"
 #include "platform/Clock.h"
-#include "platform/ConnectionProbe.h"
+#include "platform/Connectivity.h"
 #include "platform/Sound.h"
 
-#include <QFile>
-#include <QScopeGuard>
-
-Monitor::Monitor(const Ports& ports, QObject* parent) : QObject(parent), m_ports(ports)
+Monitor::Monitor(const Services& services, QObject* parent) : QObject(parent), m_services(services)
 {
-    m_timer1.setObjectName(QStringLiteral("Timer1"));
-    m_timer2.setObjectName(QStringLiteral("Timer2"));
-    m_timer1.setInterval(1000);
-    m_timer2.setInterval(1000);
-    connect(&m_timer1, &QTimer::timeout, this, &Monitor::CountdownTick);
-    connect(&m_timer2, &QTimer::timeout, this, &Monitor::ConnectionWatchTick);
+    m_heartbeat.setInterval(1000);
+    connect(&m_heartbeat, &QTimer::timeout, this, &Monitor::tick);
 }
 
-void Monitor::StartMonitoring()
+Monitor::~Monitor()
 {
-    m_ports.view.setMonitoringCommands(true);
-    if (m_cycleRunning) {
-        // Only possible right after Stop, while the stopped cycle is still returning.
-        m_startPending = true;
+    if (m_cycle) {
+        m_cycle->abort();
+    }
+}
+
+void Monitor::start()
+{
+    setMonitoring(true);
+    if (m_services.connectivity.isOnline()) {
+        m_connectionOpen = true;
+        runCycle();
+    } else {
+        goOffline();
+    }
+}
+
+void Monitor::stop()
+{
+    Q_EMIT statusChanged(QStringLiteral("Closing Connection. Please Wait..."));
+    const bool cycleWasRunning = m_cycle != nullptr;
+    if (m_cycle) {
+        m_cycle->abort();
+    }
+    m_watching = false;
+    m_counting = false;
+    updateHeartbeat();
+    Q_EMIT statusChanged(QStringLiteral("Connection Closed"));
+    setMonitoring(false);
+    if (cycleWasRunning) {
+        // The item that was on its way ends as every item does.
+        Q_EMIT statusChanged(QStringLiteral("Stopped"));
+        dropCycle();
+    }
+}
+
+void Monitor::tick()
+{
+    if (m_counting) {
+        countdownTick();
+    }
+    if (m_watching) {
+        watchTick();
+    }
+}
+
+void Monitor::setMonitoring(bool monitoring)
+{
+    if (m_monitoring != monitoring) {
+        m_monitoring = monitoring;
+        Q_EMIT monitoringChanged(monitoring);
+    }
+}
+
+// No connection when a cycle is due: the watch takes over until it is back.
+void Monitor::goOffline()
+{
+    Q_EMIT statusChanged(QStringLiteral("Connection Closed"));
+    m_connectionOpen = false;
+    m_watching = true;
+    updateHeartbeat();
+    m_services.sound.beep();
+}
+
+void Monitor::watchTick()
+{
+    const bool online = m_services.connectivity.isOnline();
+    if (online && !m_connectionOpen) {
+        m_connectionOpen = true;
+        Q_EMIT statusChanged(QStringLiteral("Connection Open"));
+        m_watching = false;
+        runCycle();
         return;
     }
-    goAhead();
-}
-
-void Monitor::goAhead()
-{
-    CheckConnection();
-    if (m_ports.app.Connected) {
-        m_ports.cycle.ConnectionOpen = true;
-        m_ports.cycle.AbortRequested = false;
-        RunCycle();
-    } else {
-        m_ports.view.setStatusText(QStringLiteral("Connection Closed"));
-        m_ports.cycle.ConnectionOpen = false;
-        m_timer2.start();
-        m_ports.sound.beep();
+    if (!online && m_connectionOpen) {
+        m_connectionOpen = false;
+        Q_EMIT statusChanged(QStringLiteral("Connection ended"));
+        if (m_cycle) {
+            m_cycle->cancelTransfer();
+        }
     }
-    m_ports.cycle.AbortRequested = false;
-}
-
-void Monitor::StopMonitoring()
-{
-    m_ports.view.setStatusText(QStringLiteral("Closing Connection. Please Wait..."));
-    m_ports.retrieval.cancelTransfer();
-    m_timer2.stop();
-    m_timer1.stop();
-    m_ports.cycle.AbortRequested = true;
-    m_startPending = false;
-    m_ports.view.setStatusText(QStringLiteral("Connection Closed"));
-    m_ports.view.setMonitoringCommands(false);
-}
-
-void Monitor::CountdownTick()
-{
-    if (m_cycleRunning) {
-        return; // a tick that arrives while a cycle waits never starts another
+    if (!online) {
+        Q_EMIT statusChanged(QStringLiteral("Connection Closed"));
     }
-    CycleState& cycle = m_ports.cycle;
-    const Interval interval{m_ports.app.Hours, m_ports.app.Minutes, m_ports.app.Seconds};
+}
+
+void Monitor::countdownTick()
+{
+    const Interval interval = m_services.settings.interval();
     CountdownCounts counts;
-    if (!cycle.CountdownStart) {
-        cycle.CountdownStart = m_ports.clock.now();
+    const QDateTime now = m_services.clock.now();
+    if (!m_countdownStart) {
+        m_countdownStart = now; // the first tick only starts the countdown
     } else {
-        const QDateTime now = m_ports.clock.now();
-        cycle.TickTime = now.toString(QStringLiteral("hh:mm:ss"));
-        counts = countdownCounts(*cycle.CountdownStart, now, interval);
-        m_ports.view.setCountdownText(countdownText(counts));
+        counts = countdownCounts(*m_countdownStart, now, interval);
+        Q_EMIT countdownChanged(countdownText(counts));
     }
     if (!countdownDue(counts, interval)) {
         return;
     }
-    CheckConnection();
-    if (m_ports.app.Connected) {
-        cycle.ConnectionOpen = true;
-        RunCycle();
+    if (m_services.connectivity.isOnline()) {
+        m_connectionOpen = true;
+        runCycle();
     } else {
-        noConnection();
+        // The countdown keeps running: every tick is due again until the connection is back.
+        goOffline();
     }
 }
 
-void Monitor::noConnection()
+void Monitor::runCycle()
 {
-    m_ports.view.setStatusText(QStringLiteral("Connection Closed"));
-    m_ports.cycle.ConnectionOpen = false;
-    m_timer2.start();
-    m_ports.sound.beep();
-}
-
-void Monitor::ConnectionWatchTick()
-{
-    CycleState& cycle = m_ports.cycle;
-    CheckConnection();
-    const bool connected = m_ports.app.Connected;
-    if (connected && !cycle.ConnectionOpen) {
-        cycle.ConnectionOpen = true;
-        m_ports.view.setStatusText(QStringLiteral("Connection Open"));
-        m_timer2.stop();
-        RunCycle();
+    if (m_cycle) {
         return;
     }
-    if (!connected && cycle.ConnectionOpen) {
-        cycle.ConnectionOpen = false;
-        m_ports.view.setStatusText(QStringLiteral("Connection ended"));
-        m_ports.retrieval.cancelTransfer();
-    }
-    if (!connected) {
-        m_ports.view.setStatusText(QStringLiteral("Connection Closed"));
-    }
+    m_counting = false;
+    updateHeartbeat();
+    m_cycle = std::make_unique<MonitoringCycle>(MonitoringCycle::Services{m_services.items, m_services.results,
+                                                                          m_services.messages, m_services.clock,
+                                                                          m_services.siteHost, m_services.limits});
+    connect(m_cycle.get(), &MonitoringCycle::statusChanged, this, &Monitor::statusChanged);
+    connect(m_cycle.get(), &MonitoringCycle::logLine, this, &Monitor::logLine);
+    connect(m_cycle.get(), &MonitoringCycle::priceChanged, this, &Monitor::priceChanged);
+    connect(m_cycle.get(), &MonitoringCycle::changesMet, this, &Monitor::raiseAlerts);
+    connect(m_cycle.get(), &MonitoringCycle::finished, this, &Monitor::cycleFinished);
+    m_cycle->start();
 }
 
-void Monitor::CheckConnection()
+void Monitor::cycleFinished(MonitoringCycle::Outcome outcome)
 {
-    const std::optional<quint32> flags = m_ports.probe.connectionFlags();
-    m_ports.app.Connected = flags && (*flags & (ConnectionProbe::ModemFlag | ConnectionProbe::LanFlag)) != 0;
-}
-
-void Monitor::RunCycle()
-{
-    if (m_cycleRunning) {
+    dropCycle();
+    if (outcome == MonitoringCycle::Outcome::Halted) {
+        // A page that could not be read ends monitoring; the commands show it stopped.
+        m_watching = false;
+        updateHeartbeat();
+        setMonitoring(false);
         return;
     }
-    m_cycleRunning = true;
-    const auto done = qScopeGuard([this] {
-        m_cycleRunning = false;
-        if (m_startPending) {
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    if (m_startPending) {
-                        m_startPending = false;
-                        goAhead();
-                    }
-                },
-                Qt::QueuedConnection);
-        }
-    });
-
-    AppState& app = m_ports.app;
-    CycleState& cycle = m_ports.cycle;
-    ResultsGrid& grid = m_ports.grid;
-    const int count = m_ports.items.ListCount();
-    grid.setRows(count + 2);
-    grid.setRow(0);
-    cycle.AbortRequested = false;
-    cycle.PageParsed = false;
-    cycle.ChangeCount = 0;
-    app.LastAlertCount = 0;
-
-    for (int i = 0; i < count; ++i) {
-        // The list can shrink while a retrieval waits; the pass then ends early.
-        if (i >= m_ports.items.ListCount()) {
-            break;
-        }
-        const QString entry = m_ports.items.List(i);
-        // A setup OK meanwhile resets the grid to its header row; the rows come back.
-        if (grid.rows() < i + 2) {
-            grid.setRows(m_ports.items.ListCount() + 2);
-        }
-        grid.setRow(i + 1);
-        cycle.CurrentRow = grid.row();
-        grid.setCol(0);
-        grid.setCellText(entry);
-        m_ports.view.setStatusText(QStringLiteral("Retrieving Item #") + entry);
-        cycle.ItemUrl = itemPageUrl(m_ports.siteHost, entry);
-
-        m_ports.retrieval.RetrieveItemPage();
-        m_timer1.stop(); // the retrieval leaves the countdown off on every path
-
-        if (cycle.AbortRequested) {
-            cycle.AbortRequested = false;
-            return;
-        }
-        if (cycle.ChangeCount != app.LastAlertCount) {
-            raiseAlerts();
-        }
-        QFile::remove(ProgramFiles::path(m_ports.programFolder, ProgramFiles::Page));
-    }
-    m_ports.view.setStatusText(QStringLiteral("Timer ON..."));
-    cycle.CountdownStart.reset();
-    m_timer1.start();
+    Q_EMIT statusChanged(QStringLiteral("Timer ON..."));
+    m_countdownStart.reset();
+    m_counting = true;
+    updateHeartbeat();
 }
 
 void Monitor::raiseAlerts()
 {
-    m_ports.app.LastAlertCount = m_ports.cycle.ChangeCount;
-    if (m_ports.app.PlayWave) {
-        PlayNotificationSound(ProgramFiles::Sound);
+    if (m_services.settings.playSound()) {
+        m_services.sound.play(m_services.soundFile);
     }
-    if (m_ports.app.OpenWindow) {
-        m_ports.view.showLogWindow();
+    if (m_services.settings.popUpLog()) {
+        Q_EMIT logWindowWanted();
     }
 }
 
-int Monitor::PlayNotificationSound(const char* name)
+// The heartbeat runs while anything needs it; a beat already under way keeps its phase, so
+// the watch is never put off by the countdown.
+void Monitor::updateHeartbeat()
 {
-    return m_ports.sound.playWave(ProgramFiles::path(m_ports.programFolder, name));
+    if (!m_counting && !m_watching) {
+        m_heartbeat.stop();
+    } else if (!m_heartbeat.isActive()) {
+        m_heartbeat.start();
+    }
+}
+
+// The cycle may be the one calling; it goes once control is back in the event loop, or with
+// the monitor should that come first.
+void Monitor::dropCycle()
+{
+    MonitoringCycle* cycle = m_cycle.release();
+    cycle->setParent(this);
+    cycle->deleteLater();
 }

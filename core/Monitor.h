@@ -1,63 +1,83 @@
 #pragma once
 
-#include "core/AppState.h"
-#include "core/MonitorPorts.h"
+#include "core/HttpGet.h"
+#include "core/MonitoringCycle.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <memory>
+#include <optional>
 
 class Clock;
-class ConnectionProbe;
-class ResultsGrid;
+class Connectivity;
+class Messages;
+class QStringListModel;
+class ResultsModel;
+class Settings;
 class Sound;
 
-// Start and Stop, the one-second countdown (Timer1), the connection watch (Timer2) and the
-// cycle that walks the item list. Everything runs on the GUI thread; the retrieval lets
-// events run while it waits, so any handler here may run in the middle of a cycle.
+// Start and Stop, the countdown to the next cycle and the watch on the connection. One
+// heartbeat drives both once a second; the countdown stays off while a cycle runs, and at most
+// one cycle exists at a time, so nothing can start a second one.
 class Monitor : public QObject
 {
     Q_OBJECT
 public:
-    struct Ports
+    struct Services
     {
-        AppState& app;
-        CycleState& cycle;
-        ResultsGrid& grid;
-        ItemListSource& items;
-        Retrieval& retrieval;
-        ConnectionProbe& probe;
+        Settings& settings;
+        const QStringListModel& items;
+        ResultsModel& results;
+        Connectivity& connectivity;
         const Clock& clock;
         Sound& sound;
-        MonitorView& view;
-        QString programFolder;
+        Messages& messages;
         QString siteHost;
+        QString soundFile;
+        HttpGet::Limits limits;
     };
 
-    explicit Monitor(const Ports& ports, QObject* parent = nullptr);
+    explicit Monitor(const Services& services, QObject* parent = nullptr);
+    ~Monitor() override;
 
-    QTimer& Timer1() { return m_timer1; }
-    QTimer& Timer2() { return m_timer2; }
-    bool cycleRunning() const { return m_cycleRunning; }
+    bool isMonitoring() const { return m_monitoring; }
+    bool isCycleRunning() const { return m_cycle != nullptr; }
 
-    void StartMonitoring();
-    void StopMonitoring();
-    void CountdownTick();
-    void ConnectionWatchTick();
-    void RunCycle();
-    void CheckConnection();
-    // Plays a file of the program folder without waiting; the platform's result.
-    int PlayNotificationSound(const char* name);
+    void start();
+    void stop();
+    // One beat of the heartbeat: the countdown's turn, then the watch's.
+    void tick();
+
+Q_SIGNALS:
+    void monitoringChanged(bool monitoring);
+    void statusChanged(const QString& text);
+    void countdownChanged(const QString& text);
+    void logLine(const QString& line);
+    void priceChanged(const QString& itemNumber, const QString& oldPrice, const QString& newPrice);
+    // The pop-up alert: show the log window.
+    void logWindowWanted();
 
 private:
-    void goAhead();
+    void setMonitoring(bool monitoring);
+    void goOffline();
+    void watchTick();
+    void countdownTick();
+    void runCycle();
+    void cycleFinished(MonitoringCycle::Outcome outcome);
     void raiseAlerts();
-    void noConnection();
+    void updateHeartbeat();
+    void dropCycle();
 
-    Ports m_ports;
-    QTimer m_timer1;
-    QTimer m_timer2;
-    bool m_cycleRunning = false;
-    // Start chosen while an aborted cycle was still unwinding: it goes on once that cycle has returned.
-    bool m_startPending = false;
+    Services m_services;
+    QTimer m_heartbeat;
+    bool m_monitoring = false;
+    bool m_counting = false;
+    bool m_watching = false;
+    // Monitoring last went ahead on an open connection; the watch reports when it goes.
+    bool m_connectionOpen = false;
+    // Empty until the countdown's first tick; it carries the date, so midnight is no special case.
+    std::optional<QDateTime> m_countdownStart;
+    std::unique_ptr<MonitoringCycle> m_cycle;
 };

@@ -6,19 +6,10 @@
 #include <QString>
 #include <optional>
 
-// The message box the retrieval shows for a response it does not download.
-struct StatusMessage
-{
-    QString text;
-    QString title;
-    Messages::Icon icon;
-};
-
-// The status code as the retrieval reads it: at most three characters from the header
-// text's tenth on ("200" for "HTTP/1.1 200 OK"); shorter or empty for a short header text.
+// The status code as the program reads it off the header text: at most three characters from
+// the tenth on ("200" for "HTTP/1.1 200 OK"); shorter or empty for a short header text.
 QString statusTextOf(const QByteArray& headerText);
 
-// Nothing for "200" and "206", which are downloaded; the message to show for anything else.
-// url is the transfer's current URL, named by the "File Not Found" message.
-std::optional<StatusMessage> statusMessageFor(const QString& statusText, const QByteArray& headerText,
-                                              const QString& url);
+// Nothing for "200" and "206", whose pages are read; the message to show for any other status.
+// url is the page's address, which the "File Not Found" message names.
+std::optional<Message> statusMessageFor(const QByteArray& headerText, const QString& url);

@@ -1,13 +1,25 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
-// Message boxes with one OK button. show() returns when the user has closed the box.
+class QObject;
+
+// A message box with one OK button.
+struct Message
+{
+    enum class Icon { None, Information, Warning, Critical };
+
+    QString text; // line breaks as CR or CR LF
+    QString title;
+    Icon icon = Icon::None;
+};
+
+// Shows message boxes one at a time, in the order asked, without blocking: show() returns at
+// once and closed runs once the user has closed the box, unless context is gone by then.
 class Messages
 {
 public:
-    enum class Icon { None = 0, Critical = 16, Exclamation = 48, Information = 64 };
-
     virtual ~Messages() = default;
-    virtual void show(const QString& text, const QString& title, Icon icon) = 0;
+    virtual void show(const Message& message, const QObject* context = nullptr, std::function<void()> closed = {}) = 0;
 };

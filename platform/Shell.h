@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QString>
+#include <QUrl>
 
-// Hands a URL or a document path to the desktop's default handler.
+// Hands a URL (a web page, or a local file as a file: URL) to the desktop's default handler.
 class Shell
 {
 public:
     virtual ~Shell() = default;
-    virtual void open(const QString& target) = 0;
-    // Starts a program by its path; false when it could not be started.
-    virtual bool startProgram(const QString& path) = 0;
+    virtual void openUrl(const QUrl& url) = 0;
 };

@@ -2,12 +2,11 @@
 
 #include <QString>
 
+// The alert sound and the system's beep. Neither waits for the sound to end.
 class Sound
 {
 public:
     virtual ~Sound() = default;
-    // Starts playing a wave file and returns at once: non-zero when the sound was started.
-    virtual int playWave(const QString& path) = 0;
-    // The platform's default beep.
+    virtual void play(const QString& file) = 0;
     virtual void beep() = 0;
 };

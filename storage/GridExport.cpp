@@ -1,29 +1,24 @@
 #include "storage/GridExport.h"
 
-#include "core/ProgramFiles.h"
-#include "core/ResultsGrid.h"
+#include "core/ResultsModel.h"
 
-std::optional<FileError> ExportGrid(const QString& programFolder, ResultsGrid& grid)
+std::optional<FileError> exportGrid(const ResultsModel& results, const QString& path)
 {
-    if (grid.rows() == 1) {
+    if (results.rowCount() == 0) {
         return std::nullopt;
     }
-    const int oldRow = grid.row();
-    const int oldCol = grid.col();
     QStringList lines;
-    for (int r = 0; r < grid.rows(); ++r) {
-        grid.setRow(r);
-        QString line;
-        for (int c = 0; c < ResultsGrid::ColumnCount; ++c) {
-            grid.setCol(c);
-            line += QLatin1Char(',') + grid.cellText();
+    QString line;
+    for (int column = 0; column < ResultsModel::ColumnCount; ++column) {
+        line += u',' + ResultsModel::header(column);
+    }
+    lines << line;
+    for (int row = 0; row < results.rowCount(); ++row) {
+        line.clear();
+        for (int column = 0; column < ResultsModel::ColumnCount; ++column) {
+            line += u',' + results.text(row, column);
         }
         lines << line;
     }
-    const auto error = writeLines(ProgramFiles::path(programFolder, ProgramFiles::GridExport), lines);
-    if (error) {
-        grid.setRow(oldRow);
-        grid.setCol(oldCol);
-    }
-    return error;
+    return writeTextFile(path, lines);
 }

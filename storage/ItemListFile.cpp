@@ -1,15 +1,24 @@
 #include "storage/ItemListFile.h"
 
-#include "core/ProgramFiles.h"
+#include <cerrno>
 
-ItemListRead LoadItemList(const QString& programFolder)
+ItemListRead loadItemList(const QString& path)
 {
-    TextRead file = readLines(ProgramFiles::path(programFolder, ProgramFiles::ItemList));
-    file.lines.removeAll(QString());
-    return {file.lines, file.error};
+    const TextRead file = readTextFile(path);
+    ItemListRead read{{}, file.error};
+    for (const QString& line : file.lines) {
+        if (line.size() > ItemNumberLimit) {
+            read.error = FileError::fromErrno(EOVERFLOW);
+            break;
+        }
+        if (!line.isEmpty()) {
+            read.items << line;
+        }
+    }
+    return read;
 }
 
-std::optional<FileError> SaveItemList(const QString& programFolder, const QStringList& items)
+std::optional<FileError> saveItemList(const QString& path, const QStringList& items)
 {
-    return writeLines(ProgramFiles::path(programFolder, ProgramFiles::ItemList), items);
+    return writeTextFile(path, items);
 }

@@ -2,20 +2,22 @@
 
 #include "storage/TextFile.h"
 
-#include <QLatin1String>
 #include <QStringList>
 #include <optional>
 
+// With an error, items hold the entries read before it.
 struct ItemListRead
 {
     QStringList items;
     std::optional<FileError> error;
 };
 
-inline constexpr QLatin1String ItemListErrorHeadline("Error with List.ini File");
+inline constexpr auto ItemListFileName = "list.ini";
+inline constexpr auto ItemListErrorHeadline = "Error with List.ini File";
+// No item number is longer; a longer line is taken for a broken file.
+inline constexpr qsizetype ItemNumberLimit = 64;
 
-// The watched item numbers, one per line in list order. Empty lines are skipped; every other
-// line is an entry exactly as it stands, blanks and duplicates included.
-ItemListRead LoadItemList(const QString& programFolder);
-
-std::optional<FileError> SaveItemList(const QString& programFolder, const QStringList& items);
+// One item number per line, in list order. Empty lines are skipped; every other line is an
+// entry exactly as it stands, blanks and duplicates included.
+ItemListRead loadItemList(const QString& path);
+std::optional<FileError> saveItemList(const QString& path, const QStringList& items);

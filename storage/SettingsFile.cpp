@@ -1,24 +1,24 @@
 #include "storage/SettingsFile.h"
 
 #include "core/DecimalText.h"
-#include "core/ProgramFiles.h"
+
+#include <cerrno>
 
 namespace {
-
-struct WholeNumber
+// The number after a key that starts its line; the key's length is cut off blindly, so a key
+// that does not start its line leaves text that is no number.
+std::optional<FileError> readPart(const QString& line, qsizetype keyLength, int& part)
 {
-    std::optional<int> value;
-    FileFailure failure = FileFailure::TypeMismatch;
-};
-
-WholeNumber parseWholeNumberDown(const QString& text)
-{
-    const std::optional<DecimalText> number = scanDecimal(text);
+    const std::optional<DecimalText> number = DecimalText::parse(QStringView(line).mid(keyLength));
     if (!number) {
-        return {std::nullopt, FileFailure::TypeMismatch};
+        return FileError::fromErrno(EINVAL);
     }
     const std::optional<int> value = number->floorToInt();
-    return {value, value ? FileFailure::TypeMismatch : FileFailure::Overflow};
+    if (!value) {
+        return FileError::fromErrno(ERANGE);
+    }
+    part = *value;
+    return std::nullopt;
 }
 
 QString fieldText(const QString& text)
@@ -26,49 +26,45 @@ QString fieldText(const QString& text)
     return text.isEmpty() ? QStringLiteral("0") : text;
 }
 
+QString flagText(bool on)
+{
+    return on ? QStringLiteral("True") : QStringLiteral("False");
+}
 } // namespace
 
 std::optional<int> wholeNumberDown(const QString& text)
 {
-    return parseWholeNumberDown(text).value;
+    const std::optional<DecimalText> number = DecimalText::parse(text);
+    return number ? number->floorToInt() : std::nullopt;
 }
 
-SettingsRead LoadSettings(const QString& programFolder)
+SettingsRead loadSettings(const QString& path)
 {
     SettingsRead read;
-    const TextRead file = readLines(ProgramFiles::path(programFolder, ProgramFiles::Settings));
+    const TextRead file = readTextFile(path);
     if (file.error) {
         read.error = file.error;
         return read;
     }
-    // The key is found anywhere in the line, but its value is cut by position, so a key that
-    // does not start its line leaves a value text that is no number.
-    const auto number = [&read](const QString& line, qsizetype keyLength, int& target) {
-        const WholeNumber parsed = parseWholeNumberDown(line.mid(keyLength));
-        if (!parsed.value) {
-            read.error = fileError(parsed.failure);
-            return false;
-        }
-        target = *parsed.value;
-        return true;
-    };
-    const QLatin1String equals("=");
     for (const QString& line : file.lines) {
-        // A line takes effect whole or not at all: the one that fails leaves nothing behind.
-        Settings next = read.values;
-        if (line.contains(QLatin1String("=True")) && line.contains(QLatin1String("OpenWindow"))) {
-            next.OpenWindow = true;
+        // A line takes effect whole or not at all: the one that fails changes nothing.
+        StoredSettings next = read.values;
+        if (line.contains(u"=True") && line.contains(u"OpenWindow")) {
+            next.popUpLog = true;
         }
-        if (line.contains(QLatin1String("PlayWave")) && line.contains(QLatin1String("=True"))) {
-            next.PlayWave = true;
+        if (line.contains(u"PlayWave") && line.contains(u"=True")) {
+            next.playSound = true;
         }
-        if (line.contains(equals) && line.contains(QLatin1String("Hours")) && !number(line, 6, next.Hours)) {
-            break;
+        if (line.contains(u'=') && line.contains(u"Hours")) {
+            read.error = readPart(line, 6, next.interval.hours);
         }
-        if (line.contains(QLatin1String("Minutes")) && line.contains(equals) && !number(line, 8, next.Minutes)) {
-            break;
+        if (!read.error && line.contains(u"Minutes") && line.contains(u'=')) {
+            read.error = readPart(line, 8, next.interval.minutes);
         }
-        if (line.contains(QLatin1String("Seconds")) && line.contains(equals) && !number(line, 8, next.Seconds)) {
+        if (!read.error && line.contains(u"Seconds") && line.contains(u'=')) {
+            read.error = readPart(line, 8, next.interval.seconds);
+        }
+        if (read.error) {
             break;
         }
         read.values = next;
@@ -76,14 +72,13 @@ SettingsRead LoadSettings(const QString& programFolder)
     return read;
 }
 
-std::optional<FileError> SaveSettings(const QString& programFolder, bool playSound, bool popUpWindow,
-                                      const QString& hours, const QString& minutes, const QString& seconds)
+std::optional<FileError> saveSettings(const QString& path, const SettingsTexts& texts)
 {
-    const auto flag = [](bool on) { return on ? QStringLiteral("True") : QStringLiteral("False"); };
-    const QStringList lines = {
-        QStringLiteral("PlayWave=") + flag(playSound),   QStringLiteral("OpenWindow=") + flag(popUpWindow),
-        QStringLiteral("Hours=") + fieldText(hours),     QStringLiteral("Minutes=") + fieldText(minutes),
-        QStringLiteral("Seconds=") + fieldText(seconds),
-    };
-    return writeLines(ProgramFiles::path(programFolder, ProgramFiles::Settings), lines);
+    return writeTextFile(path, {
+                                   QStringLiteral("PlayWave=") + flagText(texts.playSound),
+                                   QStringLiteral("OpenWindow=") + flagText(texts.popUpLog),
+                                   QStringLiteral("Hours=") + fieldText(texts.hours),
+                                   QStringLiteral("Minutes=") + fieldText(texts.minutes),
+                                   QStringLiteral("Seconds=") + fieldText(texts.seconds),
+                               });
 }

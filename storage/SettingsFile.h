@@ -1,41 +1,45 @@
 #pragma once
 
+#include "core/Settings.h"
 #include "storage/TextFile.h"
 
-#include <QLatin1String>
 #include <QString>
 #include <optional>
 
-// The alert choices and the interval as the settings file gives them.
-struct Settings
+// The alerts and the interval as the settings file holds them.
+struct StoredSettings
 {
-    bool PlayWave = false;
-    bool OpenWindow = false;
-    int Hours = 0;
-    int Minutes = 0;
-    int Seconds = 0;
+    bool playSound = false;
+    bool popUpLog = false;
+    Interval interval;
+
+    friend bool operator==(const StoredSettings&, const StoredSettings&) = default;
 };
 
-// What a read produced. With an error, values holds what the lines before the failure set
-// and the defaults for everything else.
+// With an error, values hold what the lines before the failing one set, and the defaults for
+// everything else.
 struct SettingsRead
 {
-    Settings values;
+    StoredSettings values;
     std::optional<FileError> error;
 };
 
-inline constexpr QLatin1String SettingsErrorHeadline("Erro with Setup.ini File");
-// A read failure goes under OpenFileErrorTitle (FileMessages.h), a write failure under SaveFileErrorTitle.
+// The setup dialog's fields as the user left them: written as typed.
+struct SettingsTexts
+{
+    bool playSound = false;
+    bool popUpLog = false;
+    QString hours;
+    QString minutes;
+    QString seconds;
+};
 
-SettingsRead LoadSettings(const QString& programFolder);
+inline constexpr auto SettingsFileName = "Setup.ini";
+inline constexpr auto SettingsErrorHeadline = "Erro with Setup.ini File";
 
-// Writes the five lines from the setup dialog's check boxes and time field texts, taken as typed.
-std::optional<FileError> SaveSettings(const QString& programFolder, bool playSound, bool popUpWindow,
-                                      const QString& hours, const QString& minutes, const QString& seconds);
+SettingsRead loadSettings(const QString& path);
+std::optional<FileError> saveSettings(const QString& path, const SettingsTexts& texts);
 
-// Converts a value text to a whole number, rounding toward minus infinity. Accepted: an
-// optional sign, decimal digits with an optional fraction after a point ("2.7", "-1.5",
-// ".5", "5."), and blanks (spaces, tabs) around it. No exponents, thousands separators or
-// locale decimal commas, so a file reads the same everywhere. Empty when the text is not
-// such a number or the result does not fit an int.
+// A field's text as an interval part: the number rounded toward minus infinity ("2.7" is 2,
+// "-1.5" is -2). Nothing for text that is no plain decimal number or does not fit an int.
 std::optional<int> wholeNumberDown(const QString& text);

@@ -1,112 +1,171 @@
 #include "storage/TextFile.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-
-FileError fileError(FileFailure failure)
-{
-    // Every error number and description the program shows for its files comes from here.
-    switch (failure) {
-    case FileFailure::NotFound:
-        return {53, QStringLiteral("File not found")};
-    case FileFailure::PathNotFound:
-        return {76, QStringLiteral("Path not found")};
-    case FileFailure::Access:
-        return {75, QStringLiteral("Path/File access error")};
-    case FileFailure::DeviceIo:
-        return {57, QStringLiteral("Device I/O error")};
-    case FileFailure::TypeMismatch:
-        return {13, QStringLiteral("Type mismatch")};
-    case FileFailure::Overflow:
-        return {6, QStringLiteral("Overflow")};
-    }
-    return {75, QStringLiteral("Path/File access error")};
-}
+#include <QStringDecoder>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
-
-bool folderExists(const QString& path)
+// Closes a file descriptor when it goes out of scope.
+class Descriptor
 {
-    return QFileInfo(QFileInfo(path).absolutePath()).isDir();
-}
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+    // Closes now and tells whether that went well: a full disk may only show here.
+    bool close()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
 
-FileFailure openFailure(const QString& path, bool forReading)
+private:
+    int m_fd;
+};
+
+QString decodeText(const QByteArray& bytes)
 {
-    if (!folderExists(path)) {
-        return FileFailure::PathNotFound;
-    }
-    if (forReading && !QFileInfo::exists(path)) {
-        return FileFailure::NotFound;
-    }
-    return FileFailure::Access;
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
 }
 
 QStringList splitLines(const QString& text)
 {
     QStringList lines;
     qsizetype start = 0;
-    qsizetype i = 0;
-    while (i < text.size()) {
-        if (text.at(i) != QLatin1Char('\r')) {
-            ++i;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n') {
             continue;
         }
-        lines << text.mid(start, i - start);
-        ++i;
-        if (i < text.size() && text.at(i) == QLatin1Char('\n')) {
+        lines << text.sliced(start, i - start);
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
             ++i;
         }
-        start = i;
+        start = i + 1;
     }
     if (start < text.size()) {
-        lines << text.mid(start);
+        lines << text.sliced(start);
     }
     return lines;
 }
 
-} // namespace
-
-TextRead readLines(const QString& path)
+bool writeAll(int fd, const QByteArray& bytes)
 {
-    QFile file(path);
-    // A folder opens on some systems; it is no text file.
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        return {{}, fileError(openFailure(path, true))};
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        done += written;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return {{}, fileError(FileFailure::DeviceIo)};
-    }
-    return {splitLines(QString::fromLatin1(bytes)), std::nullopt};
+    return true;
 }
 
-std::optional<FileError> writeLines(const QString& path, const QStringList& lines)
+mode_t currentUmask()
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return fileError(openFailure(path, false));
-    }
-    QByteArray bytes;
-    for (const QString& line : lines) {
-        bytes += line.toLatin1();
-        bytes += "\r\n";
-    }
-    // commit() would put a file whose buffered tail failed to reach the disk in place of the
-    // old one, so the data is flushed and checked here first.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return fileError(FileFailure::DeviceIo);
-    }
-    if (!file.commit()) {
-        // The data went out; what failed is putting the new file in place of the old one.
-        return fileError(file.error() == QFileDevice::WriteError ? FileFailure::DeviceIo : FileFailure::Access);
-    }
-    return std::nullopt;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+} // namespace
+
+FileError FileError::fromErrno(int error)
+{
+    return {error, QString::fromLocal8Bit(std::strerror(error))};
+}
+
+FileError FileError::notRegularFile(int error)
+{
+    return {error, QStringLiteral("not a regular file")};
 }
 
 QString fileErrorText(const QString& headline, const FileError& error)
 {
     return headline + QStringLiteral("\r\rError ") + QString::number(error.number) + QStringLiteral(": ") +
            error.description;
+}
+
+TextRead readTextFile(const QString& path, qint64 maxBytes)
+{
+    // Not following a link, and not waiting for a writer should the path be a pipe.
+    Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (file.get() < 0) {
+        return {{}, errno == ELOOP ? FileError::notRegularFile(ELOOP) : FileError::fromErrno(errno)};
+    }
+    struct stat status = {};
+    if (::fstat(file.get(), &status) != 0) {
+        return {{}, FileError::fromErrno(errno)};
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return {{}, FileError::notRegularFile(S_ISDIR(status.st_mode) ? EISDIR : EINVAL)};
+    }
+    QByteArray bytes;
+    char buffer[16 * 1024];
+    for (;;) {
+        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return {{}, FileError::fromErrno(errno)};
+        }
+        if (got == 0) {
+            break;
+        }
+        if (bytes.size() + got > maxBytes) {
+            return {{}, FileError::fromErrno(EFBIG)};
+        }
+        bytes.append(buffer, got);
+    }
+    return {splitLines(decodeText(bytes)), std::nullopt};
+}
+
+std::optional<FileError> writeTextFile(const QString& path, const QStringList& lines)
+{
+    const QByteArray target = QFile::encodeName(path);
+    struct stat status = {};
+    const bool exists = ::lstat(target.constData(), &status) == 0;
+    if (!exists && errno != ENOENT) {
+        return FileError::fromErrno(errno);
+    }
+    if (exists && !S_ISREG(status.st_mode)) {
+        return FileError::notRegularFile(S_ISLNK(status.st_mode) ? ELOOP : S_ISDIR(status.st_mode) ? EISDIR : EINVAL);
+    }
+
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += line.toUtf8();
+        bytes += "\r\n";
+    }
+    QByteArray temporary = target + ".XXXXXX";
+    Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (file.get() < 0) {
+        return FileError::fromErrno(errno);
+    }
+    const mode_t mode = exists ? (status.st_mode & 07777) : (0666 & ~currentUmask());
+    if (::fchmod(file.get(), mode) != 0 || !writeAll(file.get(), bytes) || ::fsync(file.get()) != 0 || !file.close() ||
+        ::rename(temporary.constData(), target.constData()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        return FileError::fromErrno(error);
+    }
+    return std::nullopt;
 }

@@ -4,24 +4,19 @@
 #include <QStringList>
 #include <optional>
 
-// A failure of a file operation, as the user is shown it: "Error <number>: <description>".
+// A failed file operation as the user is shown it: "Error <number>: <description>", with the
+// system's error number and text.
 struct FileError
 {
-    int number;
+    int number = 0;
     QString description;
+
+    static FileError fromErrno(int error);
+    static FileError notRegularFile(int error);
 };
 
-// The kinds of failure our files meet; fileError() gives each its number and description.
-enum class FileFailure {
-    NotFound,     // the file does not exist
-    PathNotFound, // its folder does not exist or is not a folder
-    Access,       // it exists but cannot be opened, replaced or written
-    DeviceIo,     // reading or writing failed after the file was open
-    TypeMismatch, // a value text is not a number
-    Overflow,     // a number does not fit a whole-number value
-};
-
-FileError fileError(FileFailure failure);
+// "<headline>", two line breaks, then "Error <number>: <description>".
+QString fileErrorText(const QString& headline, const FileError& error);
 
 struct TextRead
 {
@@ -29,13 +24,15 @@ struct TextRead
     std::optional<FileError> error;
 };
 
-// Reads a whole text file as lines. A line ends at CR or at CR LF; a bare LF stays inside its
-// line. Bytes map to characters one to one (Latin-1), so every byte comes back unchanged.
-TextRead readLines(const QString& path);
+// Our files are small; anything larger than this is refused rather than read.
+inline constexpr qint64 TextFileLimit = 1024 * 1024;
 
-// Replaces the file with the lines, each followed by CR LF, as Latin-1. The old file stays
-// whole when the new one cannot be written.
-std::optional<FileError> writeLines(const QString& path, const QStringList& lines);
+// Reads a whole text file of the program as lines, which end at LF, CR LF or CR. The bytes are
+// UTF-8 when valid, else Latin-1. A symbolic link, a folder, a pipe or a device is refused, and
+// so is a file larger than maxBytes.
+TextRead readTextFile(const QString& path, qint64 maxBytes = TextFileLimit);
 
-// The text of a file-error message box: the headline, two CRs, then "Error <number>: <description>".
-QString fileErrorText(const QString& headline, const FileError& error);
+// Replaces the file with the lines, each ending in CR LF, as UTF-8. The new file is written
+// beside the old one and renamed over it, so the old file stays whole when writing fails. A
+// path that is a symbolic link or not a regular file is refused and nothing is written.
+std::optional<FileError> writeTextFile(const QString& path, const QStringList& lines);

@@ -1,66 +1,60 @@
 #include "app/Application.h"
 #include "core/Monitor.h"
-#include "tests/support/FakeRegistry.h"
 #include "tests/support/Fakes.h"
 #include "tests/support/ItemPages.h"
 #include "tests/support/ScriptedHttpServer.h"
 #include "tests/support/TempProgramFolder.h"
 #include "tests/support/TestMain.h"
 #include "ui/dialogs/LogWindow.h"
-#include "ui/dialogs/LogWindowHost.h"
-#include "ui/dialogs/SetupHost.h"
+#include "ui/dialogs/SetupDialog.h"
+#include "ui/main/CommandActions.h"
 #include "ui/main/MainWindow.h"
-#include "ui/main/TrayIntegration.h"
+#include "ui/main/ResultsView.h"
+#include "ui/main/StatusPanels.h"
 
 #include <QAction>
-#include <QListWidget>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 
-namespace {
-ScriptedHttpServer::Response itemPage(const QString& price, const QString& seller)
-{
-    ItemPages::Item item;
-    item.price = price;
-    item.seller = seller;
-    return ScriptedHttpServer::Response::page("HTTP/1.1 200 OK", ItemPages::page(item));
-}
+using namespace std::chrono_literals;
 
-// The real application object on a temporary program folder, with the scripted server as the
-// auction site and recording stand-ins for what would block or reach outside.
+namespace {
+// The real application on a temporary program folder, with a scripted site and stand-ins for
+// what would block or reach outside.
 struct Program
 {
     TempProgramFolder folder;
     ScriptedHttpServer site;
     RecordingMessages messages;
-    FakeConnectionProbe probe;
+    FakeConnectivity connectivity;
     RecordingSound sound;
     RecordingShell shell;
-    FakeRegistry registry;
     std::unique_ptr<Application> application;
 
     void start()
     {
         Application::Platform platform;
         platform.messages = &messages;
-        platform.probe = &probe;
+        platform.connectivity = &connectivity;
         platform.sound = &sound;
         platform.shell = &shell;
-        platform.registry = &registry;
-        platform.timeout = std::chrono::seconds(5);
-        application = std::make_unique<Application>(folder.path(), site.host(), platform);
+        platform.limits.deadline = 2s;
+        platform.trayActivation = TrayIcon::Activation::DoubleClick;
+        application = std::make_unique<Application>(
+            Environment{folder.path(), folder.path(), site.host(), folder.file(QStringLiteral("bidorra.conf"))},
+            platform);
         application->start();
     }
-
-    QStringList logLines() const
+    CommandActions& actions() { return application->actions(); }
+    QString status() { return application->mainWindow().statusPanels()->statusText(); }
+    QString cell(int row, int column) { return application->results().text(row, column); }
+    void serve(const QString& number, const QString& price)
     {
-        QStringList lines;
-        if (LogWindow* window = application->log().window()) {
-            const auto* list = window->findChild<QListWidget*>(QStringLiteral("List1"));
-            for (int i = 0; i < list->count(); ++i) {
-                lines << list->item(i)->text();
-            }
-        }
-        return lines;
+        ItemPages::Item item;
+        item.price = price;
+        site.script(ItemPages::target(number),
+                    ScriptedHttpServer::Response::page("HTTP/1.1 200 OK", ItemPages::page(item)));
     }
 };
 } // namespace
@@ -74,96 +68,94 @@ private Q_SLOTS:
     {
         Program program;
         program.start();
-        MainWindow& window = program.application->mainWindow();
 
-        QCOMPARE(program.messages.shown.size(), std::size_t(2));
-        QVERIFY(program.messages.shown[0].text.startsWith(QStringLiteral("Erro with Setup.ini File\r\rError ")));
-        QVERIFY(program.messages.shown[1].text.startsWith(QStringLiteral("Error with List.ini File\r\rError ")));
-        for (const auto& shown : program.messages.shown) {
-            QCOMPARE(shown.title, QStringLiteral("Error Opening File"));
-            QCOMPARE(shown.icon, Messages::Icon::Critical);
+        QCOMPARE(program.messages.shown.size(), 2);
+        QCOMPARE(program.messages.shown[0].text, "Erro with Setup.ini File\r\rError 2: No such file or directory");
+        QCOMPARE(program.messages.shown[0].title, "Error Opening File");
+        QCOMPARE(program.messages.shown[1].text, "Error with List.ini File\r\rError 2: No such file or directory");
+        QVERIFY(program.actions().start()->isEnabled());
+        QVERIFY(!program.actions().stop()->isEnabled());
+        QVERIFY(!program.actions().sound()->isChecked());
+        QCOMPARE(program.application->results().rowCount(), 0);
+        QVERIFY(program.application->mainWindow().isVisible());
+        QVERIFY(program.application->tray().icon().isVisible());
+    }
+
+    // Setup edits a copy of the list: Cancel drops the edit, OK writes both files, takes the
+    // interval and clears the grid.
+    void setupCancelAndOk()
+    {
+        Program program;
+        program.folder.write(QStringLiteral("list.ini"), "1001\r\n");
+        program.folder.write(QStringLiteral("Setup.ini"), "PlayWave=True\r\nSeconds=20\r\n");
+        program.start();
+        QVERIFY(program.messages.shown.isEmpty());
+        program.application->results().setItemCount(1);
+
+        for (const char* button : {"cancelButton", "okButton"}) {
+            program.actions().setup()->trigger();
+            SetupDialog* dialog = program.application->setupDialog();
+            QCOMPARE(dialog->findChild<QLineEdit*>(QStringLiteral("secondsField"))->text(), "20");
+            dialog->findChild<QLineEdit*>(QStringLiteral("itemField"))->setText(QStringLiteral("zoë"));
+            dialog->findChild<QPushButton*>(QStringLiteral("addButton"))->click();
+            dialog->findChild<QLineEdit*>(QStringLiteral("minutesField"))->setText(QStringLiteral("2.7"));
+            dialog->findChild<QPushButton*>(QLatin1String(button))->click();
+            QTRY_VERIFY(!program.application->setupDialog());
         }
-        QVERIFY(window.toolbarButton(1)->isEnabled());
-        QVERIFY(!window.toolbarButton(2)->isEnabled());
-        QVERIFY(!window.menuEntry(QStringLiteral("mnstop"))->isEnabled());
-        QVERIFY(window.menuEntry(QStringLiteral("mngo"))->isEnabled());
-        QVERIFY(!program.application->monitor().Timer1().isActive());
-        QVERIFY(!program.application->monitor().Timer2().isActive());
-        QCOMPARE(program.application->grid().rows(), 1);
-        QVERIFY(!program.application->state().PlayWave);
-        QCOMPARE(program.application->state().Hours, std::optional<int>(0));
-        QCOMPARE(program.application->setup().ListCount(), 0);
+        QCOMPARE(program.application->items().stringList(), (QStringList{"1001", "zoë"}));
+        QCOMPARE(program.folder.read(QStringLiteral("list.ini")), QByteArray("1001\r\nzo\xc3\xab\r\n"));
+        QCOMPARE(program.folder.read(QStringLiteral("Setup.ini")),
+                 QByteArray("PlayWave=True\r\nOpenWindow=False\r\nHours=0\r\nMinutes=2.7\r\nSeconds=20\r\n"));
+        QCOMPARE(program.application->settings().interval(), (Interval{0, 2, 20}));
+        QCOMPARE(program.application->results().rowCount(), 0);
     }
 
-    void monitorsTheSiteEndToEnd()
+    void monitorSaveAndOpen()
     {
         Program program;
-        program.folder.write(QStringLiteral("Setup.ini"),
-                             "PlayWave=True\r\nOpenWindow=False\r\nHours=0\r\nMinutes=0\r\nSeconds=0\r\n");
         program.folder.write(QStringLiteral("list.ini"), "1001\r\n1002\r\n");
-        program.site.script(ItemPages::target("1001"), itemPage("US $10.00", "alice (5)"));
-        program.site.script(ItemPages::target("1002"), itemPage("US $99.50", "bob (7)"));
+        program.folder.write(QStringLiteral("Setup.ini"), "OpenWindow=True\r\nMinutes=5\r\n");
+        // A page file left behind by an older version is never read.
+        program.folder.write(QStringLiteral("data.htm"), ItemPages::page());
+        program.serve(QStringLiteral("1001"), QStringLiteral("$4.00"));
+        program.site.script(ItemPages::target(QStringLiteral("1002")),
+                            ScriptedHttpServer::Response::page("HTTP/1.1 200 OK", "<html>No such item</html>"));
         program.start();
-        QVERIFY(program.messages.shown.empty());
-        QVERIFY(program.application->mainWindow().MixedState(8));
+        program.actions().start()->trigger();
+        QVERIFY(program.actions().stop()->isEnabled());
+        QVERIFY(!program.actions().exit()->isEnabled());
+        QTRY_COMPARE(program.status(), "Timer ON...");
 
-        program.application->mainWindow().dispatch(QStringLiteral("Start"));
-        ResultsGrid& grid = program.application->grid();
-        QCOMPARE(grid.rows(), 4);
-        QCOMPARE(grid.text(1, 3), QStringLiteral("US $10.00"));
-        QCOMPARE(grid.text(2, 1), QStringLiteral("bob (7)"));
-        QCOMPARE(grid.text(2, 2), QStringLiteral("joe (3)"));
-        QCOMPARE(program.logLines().size(), 2); // the first observation of each item is a change
-        QCOMPARE(program.sound.played.size(), 2);
-        QCOMPARE(program.application->mainWindow().statusText(), QStringLiteral("Timer ON..."));
-        QVERIFY(!program.folder.exists(QStringLiteral("data.htm")));
-        QVERIFY(program.application->log().window()->isHidden());
+        QCOMPARE(program.cell(0, ResultsModel::Price), "$4.00");
+        QCOMPARE(program.cell(1, ResultsModel::Price), QString());
+        QVERIFY(program.application->logWindow()->isVisible());
+        QCOMPARE(program.application->logWindow()->lines().size(), 1);
+        QVERIFY(program.application->logWindow()->lines().first().endsWith(" : Item #1001 Price= $4.00"));
 
-        program.site.script(ItemPages::target("1002"), itemPage("US $101.00", "bob (7)"));
-        program.application->monitor().CountdownTick(); // a 0/0/0 interval is due on every tick
-        const QStringList lines = program.logLines();
-        QCOMPARE(lines.size(), 3);
-        QVERIFY(lines.last().endsWith(QStringLiteral(" : Item #1002 Price= US $101.00")));
-        QCOMPARE(program.sound.played.size(), 3);
-        QVERIFY(!program.folder.exists(QStringLiteral("data.htm")));
-        QCOMPARE(program.site.requests().size(), 4);
-        QVERIFY(program.messages.shown.empty());
+        program.actions().stop()->trigger();
+        QCOMPARE(program.status(), "Connection Closed");
+        program.actions().save()->trigger();
+        QVERIFY(program.folder.read(QStringLiteral("Grid Data.csv")).contains(",1001,bob (12),joe (3),$4.00,"));
+
+        Q_EMIT program.application->mainWindow().resultsView()->doubleClicked(
+            program.application->results().index(0, 3));
+        program.actions().help()->trigger();
+        QCOMPARE(program.shell.opened.size(), 2);
+        QCOMPARE(program.shell.opened[0].toString(), program.site.url("/aw-cgi/eBayISAPI.dll?ViewItem&item=1001"));
+        QCOMPARE(program.shell.opened[1], QUrl::fromLocalFile(program.folder.file("help/Bidorra_help.htm")));
     }
 
-    void closingHidesWhileMonitoringGoesOn()
+    void exitPutsEverythingAway()
     {
         Program program;
-        program.folder.write(QStringLiteral("Setup.ini"), "Seconds=0\r\n");
-        program.folder.write(QStringLiteral("list.ini"), "7\r\n");
-        program.site.script(ItemPages::target("7"), itemPage("US $1.00", "c (1)"));
         program.start();
-        program.application->tray().setTrayAvailable(true);
-        MainWindow& window = program.application->mainWindow();
-        window.dispatch(QStringLiteral("Start"));
-        window.close();
-        QVERIFY(window.isHidden());
-        program.application->monitor().CountdownTick();
-        QCOMPARE(program.site.requests().size(), 2);
-    }
-
-    void exitWorksOnlyWhenStoppedAndEndsTheProgram()
-    {
-        Program program;
-        program.folder.write(QStringLiteral("list.ini"), "");
-        program.start();
-        MainWindow& window = program.application->mainWindow();
-        window.dispatch(QStringLiteral("Start"));
-        QVERIFY(!window.toolbarButton(14)->isEnabled());
-        QVERIFY(!window.menuEntry(QStringLiteral("mnexit"))->isEnabled());
-        window.dispatch(QStringLiteral("Stop"));
-        QVERIFY(window.menuEntry(QStringLiteral("mnexit"))->isEnabled());
-
+        program.actions().log()->trigger();
         QSignalSpy exited(program.application.get(), &Application::exited);
-        window.menuEntry(QStringLiteral("mnexit"))->trigger();
+        program.actions().exit()->trigger();
         QCOMPARE(exited.size(), 1);
+        QVERIFY(!program.application->logWindow());
         QVERIFY(!program.application->tray().icon().isVisible());
-        QVERIFY(program.application->setup().dialog() == nullptr);
-        QVERIFY(!window.isVisible());
+        QVERIFY(!program.application->mainWindow().isVisible());
     }
 };
 

@@ -1,294 +1,307 @@
 #include "core/Monitor.h"
-#include "core/ProgramFiles.h"
-#include "core/ResultsGrid.h"
+#include "core/ResultsModel.h"
+#include "core/Settings.h"
 #include "tests/support/Fakes.h"
-#include "tests/support/TempProgramFolder.h"
+#include "tests/support/ItemPages.h"
+#include "tests/support/ScriptedHttpServer.h"
 
-#include <QEventLoop>
-#include <QFile>
+#include <QSignalSpy>
+#include <QStringListModel>
 #include <QTest>
-#include <QTimer>
-#include <functional>
+
+using namespace std::chrono_literals;
+using Response = ScriptedHttpServer::Response;
 
 namespace {
-// Stands in for the page retrieval: counts price changes as scripted and, when asked, waits
-// in an event loop the way the real one waits for the network.
-class ScriptedRetrieval final : public Retrieval
+const QString NoAnswer = QStringLiteral("The server returned the following response:\r\r<nothing>");
+
+Response pricePage(const QString& price, const QString& seller = QStringLiteral("bob (12)"))
 {
-public:
-    ScriptedRetrieval(CycleState& cycle, MonitorView& view) : m_cycle(cycle), m_view(view) {}
+    ItemPages::Item item;
+    item.price = price;
+    item.seller = seller;
+    return Response::page("HTTP/1.1 200 OK", ItemPages::page(item));
+}
 
-    QStringList urls;
-    QList<int> changes;                  // price changes met by the n-th call
-    std::function<void(int)> duringWait; // runs inside the n-th call's wait
-    bool waitForCancel = false;
-    bool reentered = false;
-    QList<int> rowsSeen;
-
-    void RetrieveItemPage() override
-    {
-        reentered = reentered || m_inside;
-        m_inside = true;
-        const int call = static_cast<int>(urls.size());
-        urls << m_cycle.ItemUrl;
-        rowsSeen << m_cycle.CurrentRow.value_or(-1);
-        if (duringWait) {
-            QEventLoop wait;
-            m_wake = &wait;
-            QTimer::singleShot(0, &wait, [this, call] { duringWait(call); });
-            if (!waitForCancel) {
-                QTimer::singleShot(0, &wait, &QEventLoop::quit);
-            }
-            wait.exec();
-            m_wake = nullptr;
-        }
-        if (!m_cycle.AbortRequested) {
-            m_cycle.ChangeCount = static_cast<qint16>(m_cycle.ChangeCount + changes.value(call));
-        }
-        m_view.setStatusText(QStringLiteral("Stopped"));
-        m_inside = false;
-    }
-
-    void cancelTransfer() override
-    {
-        if (m_wake) {
-            m_wake->quit();
-        }
-    }
-
-private:
-    CycleState& m_cycle;
-    MonitorView& m_view;
-    QEventLoop* m_wake = nullptr;
-    bool m_inside = false;
-};
-
+// The monitor with the real cycle and network, fetching from a local scripted site; the
+// clock, the connection, the sound and the message boxes are stand-ins the test controls.
 struct Rig
 {
-    TempProgramFolder folder;
-    AppState app;
-    CycleState cycle;
-    ResultsGrid grid;
-    ListItems items;
-    RecordingView view;
-    ScriptedRetrieval retrieval{cycle, view};
-    FakeConnectionProbe probe;
+    ScriptedHttpServer site;
+    Settings settings;
+    QStringListModel items;
+    ResultsModel results;
+    FakeConnectivity connectivity;
     FakeClock clock;
     RecordingSound sound;
+    RecordingMessages messages;
+    Monitor monitor{Monitor::Services{settings, items, results, connectivity, clock, sound, messages, site.host(),
+                                      QStringLiteral("/sound.wav"), HttpGet::Limits{64 * 1024, 12 * 1024, 1500ms}}};
+    QStringList statuses;
+    QStringList log;
     QStringList events;
-    Monitor monitor{Monitor::Ports{app, cycle, grid, items, retrieval, probe, clock, sound, view, folder.path(),
-                                   QStringLiteral("auctions.test")}};
 
-    explicit Rig(const QStringList& list = {})
+    explicit Rig(const QStringList& numbers = {QStringLiteral("1001"), QStringLiteral("1002")})
     {
-        items.items = list;
-        grid.ResetGrid();
+        items.setStringList(numbers);
         sound.events = &events;
-        view.events = &events;
+        messages.events = &events;
+        QObject::connect(&monitor, &Monitor::statusChanged, [this](const QString& text) { statuses << text; });
+        QObject::connect(&monitor, &Monitor::logLine, [this](const QString& line) { log << line; });
+        QObject::connect(&monitor, &Monitor::logWindowWanted, [this] { events << QStringLiteral("log window"); });
     }
+    void serve(const QString& number, const Response& response) { site.script(ItemPages::target(number), response); }
+    bool cycleEnded() const
+    {
+        return !statuses.isEmpty() && (statuses.last() == u"Timer ON..." || !monitor.isMonitoring());
+    }
+    QString cell(int row, int column) const { return results.text(row, column); }
 };
 } // namespace
+
+Q_DECLARE_METATYPE(ScriptedHttpServer::Response)
 
 class TestMonitor : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void emptyListRunsAnEmptyCycle()
+    void cycleWritesRowsLogsChangesAndRaisesAlerts()
     {
         Rig rig;
-        rig.monitor.StartMonitoring();
-        QCOMPARE(rig.grid.rows(), 2);
-        QCOMPARE(rig.view.statusTexts.last(), QStringLiteral("Timer ON..."));
-        QVERIFY(rig.monitor.Timer1().isActive());
-        QVERIFY(!rig.monitor.Timer2().isActive());
-        QCOMPARE(rig.view.monitoringCommands, std::optional<bool>(true));
+        rig.settings.setPlaySound(true);
+        rig.settings.setPopUpLog(true);
+        rig.serve(QStringLiteral("1001"), pricePage(QStringLiteral("$2.00")));
+        rig.serve(QStringLiteral("1002"), pricePage(QStringLiteral("$7.50"), QStringLiteral("zo\u00eb (3)")));
+        rig.monitor.start();
+        QTRY_VERIFY(rig.cycleEnded());
+
+        QCOMPARE(rig.statuses,
+                 (QStringList{"Retrieving Item #1001", "Stopped", "Retrieving Item #1002", "Stopped", "Timer ON..."}));
+        QCOMPARE(rig.results.rowCount(), 3);
+        QCOMPARE(rig.cell(1, ResultsModel::ItemNumber), "1002");
+        QCOMPARE(rig.cell(1, ResultsModel::Price), "$7.50");
+        QCOMPARE(rig.cell(1, ResultsModel::Seller), "zo\u00eb (3)");
+        QCOMPARE(rig.cell(0, ResultsModel::HighBidder), "joe (3)");
+        QCOMPARE(rig.log,
+                 (QStringList{"At 10:00:00 : Item #1001 Price= $2.00", "At 10:00:00 : Item #1002 Price= $7.50"}));
+        QCOMPARE(rig.events, (QStringList{"sound", "log window", "sound", "log window"}));
+        QCOMPARE(rig.sound.played.value(0), "/sound.wav");
+
+        // The countdown: its first tick starts it, the next ones count until the interval has passed.
+        rig.settings.setInterval({0, 0, 30});
+        rig.serve(QStringLiteral("1002"), pricePage(QStringLiteral("$8.00")));
+        rig.statuses.clear();
+        rig.events.clear();
+        QSignalSpy countdown(&rig.monitor, &Monitor::countdownChanged);
+        rig.monitor.tick();
+        rig.clock.advance(29);
+        rig.monitor.tick();
+        QCOMPARE(countdown.takeLast().at(0).toString(), "::29");
+        QVERIFY(!rig.monitor.isCycleRunning());
+        rig.clock.advance(1);
+        rig.monitor.tick();
+        QVERIFY(rig.monitor.isCycleRunning());
+        QTRY_VERIFY(rig.cycleEnded());
+        QCOMPARE(rig.log.size(), 3);
+        QCOMPARE(rig.log.last(), "At 10:00:30 : Item #1002 Price= $8.00");
+        QCOMPARE(rig.events, (QStringList{"sound", "log window"}));
     }
 
-    void cycleWalksTheListInOrder()
+    void emptyListCompletesAtOnce()
     {
-        Rig rig({"111", " 2 2", "111"});
-        rig.monitor.StartMonitoring();
-        QCOMPARE(rig.grid.rows(), 5);
-        const QString page = QStringLiteral("http://auctions.test/aw-cgi/eBayISAPI.dll?ViewItem&item=");
-        QCOMPARE(rig.retrieval.urls, QStringList({page + "111", page + " 2 2", page + "111"}));
-        QCOMPARE(rig.retrieval.rowsSeen, QList<int>({1, 2, 3}));
-        QCOMPARE(rig.grid.text(2, 0), QStringLiteral(" 2 2"));
-        QVERIFY(rig.view.statusTexts.contains(QStringLiteral("Retrieving Item # 2 2")));
+        Rig rig(QStringList{});
+        rig.monitor.start();
+        QCOMPARE(rig.statuses, QStringList{"Timer ON..."});
+        QCOMPARE(rig.results.rowCount(), 1);
+        QVERIFY(rig.site.requests().isEmpty());
     }
 
-    void alertsOncePerItemWithChanges_data()
+    void itemThatFailsShowsItsMessageAndTheCycleGoesOn_data()
     {
-        QTest::addColumn<bool>("playWave");
-        QTest::addColumn<bool>("openWindow");
-        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<Response>("response");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("title");
 
-        QTest::newRow("both") << true << true << QStringList({"wave", "window", "wave", "window"});
-        QTest::newRow("sound only") << true << false << QStringList({"wave", "wave"});
-        QTest::newRow("window only") << false << true << QStringList({"window", "window"});
-        QTest::newRow("neither") << false << false << QStringList();
+        QTest::newRow("404") << Response::page("HTTP/1.1 404 Not Found", "gone") << QString() << "File Not Found";
+        QTest::newRow("204") << Response::page("HTTP/1.1 204 No Content", {}) << "Nothing to download!"
+                             << "No Content";
+        QTest::newRow("401") << Response::page("HTTP/1.1 401 Unauthorized", {}) << "Authorization failed!"
+                             << "Unauthorized";
+        QTest::newRow("redirect") << Response::page("HTTP/1.1 302 Found", {})
+                                  << "The server returned the following response:\r\rHTTP/1.1 302 Found\r"
+                                  << "Error Retrieving Data";
+        QTest::newRow("no answer") << Response::silent() << NoAnswer << "Error Retrieving Data";
+        Response reset = pricePage(QStringLiteral("$9.00"));
+        reset.body = {{reset.body.first().bytes.left(200), 0}};
+        reset.ending = Response::Ending::Drop;
+        QTest::newRow("reset in the body") << reset << NoAnswer << "Error Retrieving Data";
     }
 
-    void alertsOncePerItemWithChanges()
+    void itemThatFailsShowsItsMessageAndTheCycleGoesOn()
     {
-        Rig rig({"1", "2", "3"});
-        QFETCH(bool, playWave);
-        rig.app.PlayWave = playWave;
-        QFETCH(bool, openWindow);
-        rig.app.OpenWindow = openWindow;
-        rig.retrieval.changes = {1, 0, 2};
-        rig.monitor.StartMonitoring();
-        QTEST(rig.events, "expected");
-        if (playWave) {
-            QCOMPARE(rig.sound.played.first(), ProgramFiles::path(rig.folder.path(), ProgramFiles::Sound));
+        QFETCH(Response, response);
+        QFETCH(QString, text);
+        QFETCH(QString, title);
+
+        Rig rig;
+        rig.results.setItemCount(2);
+        rig.results.setText(0, ResultsModel::Price, QStringLiteral("$1.00"));
+        rig.messages.holdOpen = true;
+        rig.serve(QStringLiteral("1001"), response);
+        rig.serve(QStringLiteral("1002"), pricePage(QStringLiteral("$3.00")));
+        rig.monitor.start();
+        QTRY_COMPARE(rig.messages.openCount(), 1);
+        QCOMPARE(rig.messages.shown.first().title, title);
+        if (!text.isEmpty()) {
+            QCOMPARE(rig.messages.shown.first().text, text);
+        } else {
+            QCOMPARE(rig.messages.shown.first().text,
+                     "The file, \"" + rig.site.url("/aw-cgi/eBayISAPI.dll?ViewItem&item=1001") + "\" was not found!");
         }
-    }
-
-    void pageFileIsDeletedAfterEachItem()
-    {
-        Rig rig({"1", "2"});
-        QList<bool> presentAtNextItem;
-        rig.retrieval.duringWait = [&rig, &presentAtNextItem](int call) {
-            presentAtNextItem << rig.folder.exists(QString::fromLatin1(ProgramFiles::Page));
-            if (call == 0) { // the second item gets no page, as after a 404
-                rig.folder.write(QString::fromLatin1(ProgramFiles::Page), "<html>");
-            }
-        };
-        rig.monitor.StartMonitoring();
-        QCOMPARE(presentAtNextItem, QList<bool>({false, false}));
-        QVERIFY(!rig.folder.exists(QString::fromLatin1(ProgramFiles::Page)));
-        QCOMPARE(rig.view.statusTexts.last(), QStringLiteral("Timer ON..."));
-    }
-
-    void stopDuringRetrievalEndsTheCycle()
-    {
-        Rig rig({"1", "2"});
-        rig.app.PlayWave = true;
-        rig.app.OpenWindow = true;
-        rig.retrieval.changes = {1, 1};
-        rig.retrieval.waitForCancel = true;
-        rig.retrieval.duringWait = [&rig](int) { rig.monitor.StopMonitoring(); };
-        rig.monitor.StartMonitoring();
-
-        QCOMPARE(rig.retrieval.urls.size(), 1);
-        QVERIFY(rig.events.isEmpty());
-        QVERIFY(!rig.monitor.Timer1().isActive());
-        QVERIFY(!rig.monitor.Timer2().isActive());
-        QCOMPARE(rig.view.statusTexts.last(), QStringLiteral("Stopped"));
-        QCOMPARE(rig.view.monitoringCommands, std::optional<bool>(false));
-    }
-
-    void dueTicksDuringACycleStartNoSecondCycle()
-    {
-        Rig rig({"1", "2"});
-        rig.app.Hours = 0;
-        rig.app.Minutes = 0;
-        rig.app.Seconds = 0; // every tick is due
-        rig.retrieval.duringWait = [&rig](int) {
-            rig.monitor.CountdownTick();
-            rig.monitor.ConnectionWatchTick();
-        };
-        rig.monitor.StartMonitoring();
-        QCOMPARE(rig.retrieval.urls.size(), 2);
-        QVERIFY(!rig.retrieval.reentered);
-    }
-
-    void commandsDuringAStoppedRetrieval_data()
-    {
-        QTest::addColumn<QStringList>("commands");
-        QTest::addColumn<int>("retrievals");
-        QTest::addColumn<bool>("countdown");
-
-        // Start waits for the stopped cycle to return, then runs a whole cycle of its own.
-        QTest::newRow("Stop, Start") << QStringList{"Stop", "Start"} << 3 << true;
-        QTest::newRow("Stop, Start, Stop") << QStringList{"Stop", "Start", "Stop"} << 1 << false;
-    }
-
-    void commandsDuringAStoppedRetrieval()
-    {
-        QFETCH(QStringList, commands);
-        Rig rig({"1", "2"});
-        rig.retrieval.waitForCancel = true;
-        rig.retrieval.duringWait = [&rig, commands](int call) {
-            if (call > 0) {
-                rig.retrieval.cancelTransfer(); // later calls just finish
-                return;
-            }
-            for (const QString& command : commands) {
-                command == QStringLiteral("Stop") ? rig.monitor.StopMonitoring() : rig.monitor.StartMonitoring();
-            }
-        };
-        rig.monitor.StartMonitoring();
-        QCOMPARE(rig.retrieval.urls.size(), 1); // the stopped cycle ended after its item
+        // The next item waits for the box to be closed.
         QTest::qWait(50);
-        QTEST(int(rig.retrieval.urls.size()), "retrievals");
-        QVERIFY(!rig.retrieval.reentered);
-        QTEST(rig.monitor.Timer1().isActive(), "countdown");
+        QCOMPARE(rig.site.requests().size(), 1);
+        QCOMPARE(rig.statuses.last(), "Retrieving Item #1001");
+        rig.messages.closeOne();
+        QTRY_VERIFY(rig.cycleEnded());
+        QCOMPARE(rig.statuses,
+                 (QStringList{"Retrieving Item #1001", "Stopped", "Retrieving Item #1002", "Stopped", "Timer ON..."}));
+        QCOMPARE(rig.cell(0, ResultsModel::Price), "$1.00");
+        QCOMPARE(rig.cell(1, ResultsModel::Price), "$3.00");
     }
 
-    void dueCountdownOfflineRepeatsUntilTheConnectionIsBack()
-    {
-        Rig rig({"1"});
-        rig.app.Seconds = 30;
-        rig.monitor.StartMonitoring();
-        QCOMPARE(rig.retrieval.urls.size(), 1);
-
-        rig.probe.flags = std::nullopt; // the platform cannot tell: offline
-        rig.monitor.CountdownTick();    // starts the countdown
-        rig.clock.advance(30);
-        rig.monitor.CountdownTick();
-        rig.clock.advance(1);
-        rig.monitor.CountdownTick();
-        QCOMPARE(rig.sound.beeps, 2);
-        QCOMPARE(rig.view.statusTexts.last(), QStringLiteral("Connection Closed"));
-        QVERIFY(rig.monitor.Timer1().isActive());
-        QVERIFY(rig.monitor.Timer2().isActive());
-
-        rig.probe.flags = ConnectionProbe::ModemFlag;
-        rig.clock.advance(1);
-        rig.monitor.CountdownTick();
-        QCOMPARE(rig.retrieval.urls.size(), 2);
-        rig.monitor.ConnectionWatchTick(); // the watch stays on but has nothing to do
-        QCOMPARE(rig.retrieval.urls.size(), 2);
-    }
-
-    void countdownKeepsFallingDueAcrossMidnight()
+    void pageThatCannotBeReadHaltsMonitoring()
     {
         Rig rig;
-        rig.app.Seconds = 30;
-        rig.clock.current = QDateTime(QDate(2026, 12, 5), QTime(23, 59, 45));
-        rig.monitor.StartMonitoring();
-        rig.monitor.CountdownTick();
-        rig.clock.advance(30);
-        rig.monitor.CountdownTick();
-        QCOMPARE(rig.view.statusTexts.count(QStringLiteral("Timer ON...")), 2);
+        QSignalSpy monitoring(&rig.monitor, &Monitor::monitoringChanged);
+        ItemPages::Item item;
+        item.quantity = QStringLiteral("1e999999");
+        rig.serve(QStringLiteral("1001"), Response::page("HTTP/1.1 200 OK", ItemPages::page(item)));
+        rig.monitor.start();
+        QTRY_VERIFY(rig.cycleEnded());
+
+        QCOMPARE(rig.messages.shown.size(), 1);
+        QCOMPARE(rig.messages.shown.first().text, "Error: Quantity '1e999999' is not a number occurred.");
+        QCOMPARE(rig.messages.shown.first().title, "Error Retrieving Data");
+        QCOMPARE(rig.statuses.last(), "Stopped");
+        QCOMPARE(monitoring.size(), 2); // on at Start, off at the halt
+        QVERIFY(!rig.monitor.isMonitoring());
+        QCOMPARE(rig.site.requests().size(), 1);
+        // What was read before the failure stays; the price change before it was logged.
+        QCOMPARE(rig.cell(0, ResultsModel::Seller), item.seller);
+        QCOMPARE(rig.cell(0, ResultsModel::HighBidder), QString());
+        QCOMPARE(rig.log.size(), 1);
+        QVERIFY(rig.events.filter(QStringLiteral("sound")).isEmpty());
     }
 
-    void aListThatShrinksIsNotReadPastItsEnd()
+    void gridClearedWhileAPageIsOnItsWayHalts()
     {
-        Rig rig({"1", "2", "3"});
-        rig.retrieval.duringWait = [&rig](int call) {
-            if (call == 0) {
-                rig.items.items = QStringList{"1"};
-            }
-        };
-        rig.monitor.StartMonitoring();
-        QCOMPARE(rig.retrieval.urls.size(), 1);
-        QCOMPARE(rig.view.statusTexts.last(), QStringLiteral("Timer ON..."));
+        Rig rig;
+        Response late = pricePage(QStringLiteral("$2.00"));
+        late.pauseBeforeHeadMs = 300;
+        rig.serve(QStringLiteral("1001"), late);
+        rig.monitor.start();
+        QTRY_COMPARE(rig.site.requests().size(), 1);
+        rig.results.reset();
+        QTRY_VERIFY(rig.cycleEnded());
+        QCOMPARE(rig.messages.shown.first().text,
+                 "Error: Row 1 of the grid was cleared while its page was read occurred.");
+        QVERIFY(!rig.monitor.isMonitoring());
     }
 
-    void aGridResetDuringACycleGetsItsRowsBack()
+    void stopWhileAPageIsOnItsWayAndStartAgain()
     {
-        Rig rig({"1", "2"});
-        rig.retrieval.duringWait = [&rig](int call) {
-            if (call == 0) {
-                rig.grid.ResetGrid();
-            }
-        };
-        rig.monitor.StartMonitoring();
-        QCOMPARE(rig.retrieval.urls.size(), 2);
-        QCOMPARE(rig.grid.rows(), 4);
-        QCOMPARE(rig.grid.text(2, 0), QStringLiteral("2"));
+        Rig rig;
+        rig.serve(QStringLiteral("1001"), Response::silent());
+        rig.monitor.start();
+        QTRY_COMPARE(rig.site.requests().size(), 1);
+        rig.statuses.clear();
+        rig.monitor.stop();
+        QCOMPARE(rig.statuses, (QStringList{"Closing Connection. Please Wait...", "Connection Closed", "Stopped"}));
+        QVERIFY(!rig.monitor.isMonitoring());
+        QTRY_COMPARE(rig.site.closedConnections(), 1);
+
+        // Start at once after Stop runs one new cycle, from the first item.
+        rig.serve(QStringLiteral("1001"), pricePage(QStringLiteral("$2.00")));
+        rig.serve(QStringLiteral("1002"), pricePage(QStringLiteral("$3.00")));
+        rig.monitor.start();
+        QTRY_VERIFY(rig.cycleEnded());
+        QCOMPARE(rig.site.requests().size(), 3);
+        QVERIFY(rig.messages.shown.isEmpty());
+    }
+
+    void listShortenedDuringACycleEndsItEarly()
+    {
+        Rig rig;
+        rig.messages.holdOpen = true;
+        rig.serve(QStringLiteral("1001"), Response::page("HTTP/1.1 404 Not Found", {}));
+        rig.monitor.start();
+        QTRY_COMPARE(rig.messages.openCount(), 1);
+        rig.items.setStringList({QStringLiteral("1001")});
+        rig.messages.closeOne();
+        QTRY_VERIFY(rig.cycleEnded());
+        QCOMPARE(rig.site.requests().size(), 1);
+    }
+
+    void startWithoutConnectionWaitsForIt()
+    {
+        Rig rig({QStringLiteral("1001")});
+        rig.serve(QStringLiteral("1001"), pricePage(QStringLiteral("$2.00")));
+        rig.connectivity.online = false;
+        rig.monitor.start();
+        QCOMPARE(rig.statuses, QStringList{"Connection Closed"});
+        QCOMPARE(rig.sound.beeps, 1);
+        rig.monitor.tick();
+        QCOMPARE(rig.statuses.last(), "Connection Closed");
+        QVERIFY(!rig.monitor.isCycleRunning());
+
+        rig.connectivity.online = true;
+        rig.monitor.tick();
+        QCOMPARE(rig.statuses.mid(2, 2), (QStringList{"Connection Open", "Retrieving Item #1001"}));
+        rig.monitor.tick(); // the watch is off now, and the countdown does not run during a cycle
+        QTRY_VERIFY(rig.cycleEnded());
+        QCOMPARE(rig.site.requests().size(), 1);
+    }
+
+    void connectionLostDuringATransfer()
+    {
+        Rig rig;
+        rig.serve(QStringLiteral("1001"), pricePage(QStringLiteral("$2.00")));
+        rig.serve(QStringLiteral("1002"), pricePage(QStringLiteral("$3.00")));
+        rig.monitor.start();
+        QTRY_VERIFY(rig.cycleEnded());
+        // Due while offline: the countdown finds the connection back, and the watch stays on.
+        rig.connectivity.online = false;
+        rig.monitor.tick();
+        rig.connectivity.online = true;
+        rig.serve(QStringLiteral("1001"), Response::silent());
+        rig.statuses.clear();
+        rig.monitor.tick();
+        QTRY_COMPARE(rig.site.requests().size(), 3);
+
+        rig.connectivity.online = false;
+        rig.messages.holdOpen = true;
+        rig.monitor.tick();
+        QCOMPARE(rig.statuses, (QStringList{"Retrieving Item #1001", "Connection ended", "Connection Closed"}));
+        QCOMPARE(rig.messages.shown.size(), 1);
+        QCOMPARE(rig.messages.shown.first().text, NoAnswer);
+        rig.connectivity.online = true;
+        rig.messages.closeOne();
+        QTRY_VERIFY(rig.cycleEnded());
+        QCOMPARE(rig.site.requests().size(), 4);
+    }
+
+    // While the countdown is due and the machine offline, the watch gets its turn every second
+    // beside the countdown's: each beat reports the closed connection twice, and beeps once.
+    void watchKeepsTickingWhileTheCountdownIsDueOffline()
+    {
+        Rig rig(QStringList{});
+        rig.monitor.start();
+        rig.connectivity.online = false;
+        QTRY_VERIFY_WITH_TIMEOUT(rig.sound.beeps >= 3, 5000);
+        rig.monitor.stop();
+        QVERIFY(rig.statuses.count(QStringLiteral("Connection Closed")) >= 2 * rig.sound.beeps);
     }
 };
 

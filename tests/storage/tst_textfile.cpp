@@ -2,91 +2,105 @@
 #include "tests/support/TempProgramFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
+#include <cerrno>
+#include <sys/stat.h>
 
 class TestTextFile : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void readsLinesAtCrAndCrLf_data();
-    void readsLinesAtCrAndCrLf();
-    void everyByteSurvivesReadAndWrite();
-    void readFailures_data();
-    void readFailures();
-};
+    void reading_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
 
-// A line ends at CR or CR LF; a bare LF is part of the line.
-void TestTextFile::readsLinesAtCrAndCrLf_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QStringList>("lines");
-
-    QTest::newRow("CR LF endings") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
-    QTest::newRow("CR endings") << QByteArray("a\rb\r") << QStringList{"a", "b"};
-    QTest::newRow("last line without ending") << QByteArray("a\r\nb") << QStringList{"a", "b"};
-    QTest::newRow("bare LF stays inside") << QByteArray("a\nb\r\n") << QStringList{"a\nb"};
-    QTest::newRow("LF before CR belongs to the line") << QByteArray("a\n\rb") << QStringList{"a\n", "b"};
-    QTest::newRow("CR then CR LF is an empty line") << QByteArray("a\r\r\nb") << QStringList{"a", "", "b"};
-}
-
-void TestTextFile::readsLinesAtCrAndCrLf()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QStringList, lines);
-    TempProgramFolder folder;
-    folder.write("f.txt", bytes);
-
-    const TextRead read = readLines(folder.file("f.txt"));
-
-    QVERIFY(!read.error);
-    QCOMPARE(read.lines, lines);
-}
-
-void TestTextFile::everyByteSurvivesReadAndWrite()
-{
-    QByteArray all;
-    for (int b = 0; b < 256; ++b) {
-        all += char(b);
+        QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+        QTest::newRow("LF, as Linux editors save") << QByteArray("a\nb\nc") << QStringList{"a", "b", "c"};
+        QTest::newRow("CR") << QByteArray("a\rb") << QStringList{"a", "b"};
+        QTest::newRow("empty lines stay") << QByteArray("a\r\n\r\n\nb") << QStringList{"a", "", "", "b"};
+        QTest::newRow("UTF-8") << QByteArray("Zo\xc3\xab\r\n") << QStringList{"Zoë"};
+        QTest::newRow("Latin-1 when not UTF-8") << QByteArray("Zo\xeb\r\n") << QStringList{"Zoë"};
+        QTest::newRow("empty file") << QByteArray() << QStringList{};
     }
-    TempProgramFolder folder;
-    folder.write("in.txt", all);
 
-    const TextRead read = readLines(folder.file("in.txt"));
-    QVERIFY(!read.error);
-    // 0x0D ends the first line; the byte after it is no LF, so it starts the second.
-    QCOMPARE(read.lines.size(), 2);
-    QCOMPARE(read.lines[0].toLatin1(), all.left(0x0D));
-    QCOMPARE(read.lines[1].toLatin1(), all.mid(0x0E));
+    void reading()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
 
-    QVERIFY(!writeLines(folder.file("out.txt"), read.lines));
-    QCOMPARE(folder.read("out.txt"), all.left(0x0D) + "\r\n" + all.mid(0x0E) + "\r\n");
-}
+        TempProgramFolder folder;
+        folder.write(QStringLiteral("f.ini"), bytes);
+        const TextRead read = readTextFile(folder.file(QStringLiteral("f.ini")));
+        QVERIFY(!read.error);
+        QCOMPARE(read.lines, lines);
+    }
 
-void TestTextFile::readFailures_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("number");
+    void writingReplacesTheWholeFileAsUtf8WithCrLf()
+    {
+        TempProgramFolder folder;
+        folder.write(QStringLiteral("f.ini"), "an older and longer content\r\n");
+        QFile::setPermissions(folder.file(QStringLiteral("f.ini")), QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(!writeTextFile(folder.file(QStringLiteral("f.ini")), {QStringLiteral("€1"), QString()}));
+        QCOMPARE(folder.read(QStringLiteral("f.ini")), QByteArray("\xe2\x82\xac"
+                                                                  "1\r\n\r\n"));
+        const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+        QCOMPARE(QFile::permissions(folder.file(QStringLiteral("f.ini"))) & others, QFile::Permissions());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"f.ini"});
+    }
 
-    QTest::newRow("folder, not a file") << "sub" << 75;
-    QTest::newRow("below a plain file") << "plain.txt/f.txt" << 76;
-}
+    // Links and special files are refused, read or written, and nothing outside is touched.
+    void refused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("link") << "link";
+        QTest::newRow("pipe") << "pipe";
+        QTest::newRow("folder") << "folder";
+    }
 
-void TestTextFile::readFailures()
-{
-    QFETCH(QString, name);
-    QFETCH(int, number);
-    TempProgramFolder folder;
-    QVERIFY(QDir(folder.path()).mkdir("sub"));
-    folder.write("plain.txt", "x\r\n");
+    void refused()
+    {
+        QFETCH(QString, kind);
 
-    const TextRead read = readLines(folder.file(name));
+        TempProgramFolder folder;
+        TempProgramFolder outside;
+        outside.write(QStringLiteral("target"), "kept\r\n");
+        const QString path = folder.file(QStringLiteral("f.ini"));
+        if (kind == u"link") {
+            QVERIFY(QFile::link(outside.file(QStringLiteral("target")), path));
+        } else if (kind == u"pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else {
+            QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("f.ini")));
+        }
+        const TextRead read = readTextFile(path);
+        QVERIFY(read.error);
+        QCOMPARE(read.error->description, "not a regular file");
+        const std::optional<FileError> written = writeTextFile(path, {QStringLiteral("new")});
+        QVERIFY(written);
+        QCOMPARE(written->description, "not a regular file");
+        QCOMPARE(outside.read(QStringLiteral("target")), QByteArray("kept\r\n"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList{"f.ini"});
+    }
 
-    QVERIFY(read.error);
-    QCOMPARE(read.error->number, number);
-    QVERIFY(!read.error->description.isEmpty());
-    QVERIFY(read.lines.isEmpty());
-}
+    void failuresCarryTheSystemsError()
+    {
+        TempProgramFolder folder;
+        const TextRead missing = readTextFile(folder.file(QStringLiteral("missing.ini")));
+        QCOMPARE(missing.error->number, ENOENT);
+        QCOMPARE(fileErrorText(QStringLiteral("Headline"), *missing.error),
+                 "Headline\r\rError 2: No such file or directory");
+
+        folder.write(QStringLiteral("big.ini"), QByteArray(2000, 'x'));
+        QCOMPARE(readTextFile(folder.file(QStringLiteral("big.ini")), 1000).error->number, EFBIG);
+
+        const std::optional<FileError> noFolder = writeTextFile(folder.file(QStringLiteral("gone/f.ini")), {});
+        QCOMPARE(noFolder->number, ENOENT);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestTextFile)
 #include "tst_textfile.moc"

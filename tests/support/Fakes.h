@@ -1,16 +1,18 @@
 #pragma once
 
-#include "core/MonitorPorts.h"
 #include "platform/Clock.h"
-#include "platform/ConnectionProbe.h"
+#include "platform/Connectivity.h"
 #include "platform/Messages.h"
 #include "platform/Shell.h"
 #include "platform/Sound.h"
 
 #include <QDateTime>
+#include <QList>
+#include <QPointer>
 #include <QStringList>
-#include <optional>
-#include <vector>
+#include <QTimer>
+#include <QUrl>
+#include <functional>
 
 // A clock that tests move by hand.
 class FakeClock final : public Clock
@@ -21,30 +23,56 @@ public:
     void advance(int seconds) { current = current.addSecs(seconds); }
 };
 
-class FakeConnectionProbe final : public ConnectionProbe
+class FakeConnectivity final : public Connectivity
 {
 public:
-    std::optional<quint32> flags = LanFlag;
-    int calls = 0;
-    std::optional<quint32> connectionFlags() override
-    {
-        ++calls;
-        return flags;
-    }
+    bool online = true;
+    bool isOnline() override { return online; }
 };
 
-// Records every message box instead of blocking on it.
+// Records every message box; the user closes each one on the next turn of the event loop,
+// unless the test holds them to close them itself.
 class RecordingMessages final : public Messages
 {
 public:
-    struct Shown
+    QList<Message> shown;
+    bool holdOpen = false;
+    // Every message, sound and window in the order they happened, for tests that need the order.
+    QStringList* events = nullptr;
+
+    void show(const Message& message, const QObject* context, std::function<void()> closed) override
     {
-        QString text;
-        QString title;
-        Icon icon;
+        shown << message;
+        if (events) {
+            *events << QStringLiteral("message: ") + message.title;
+        }
+        m_open << Open{QPointer<const QObject>(context), context != nullptr, std::move(closed)};
+        if (!holdOpen) {
+            QTimer::singleShot(0, &m_lifetime, [this] { closeOne(); });
+        }
+    }
+    bool closeOne()
+    {
+        if (m_open.isEmpty()) {
+            return false;
+        }
+        const Open open = m_open.takeFirst();
+        if (open.closed && (!open.hasContext || open.context)) {
+            open.closed();
+        }
+        return true;
+    }
+    int openCount() const { return static_cast<int>(m_open.size()); }
+
+private:
+    struct Open
+    {
+        QPointer<const QObject> context;
+        bool hasContext = false;
+        std::function<void()> closed;
     };
-    std::vector<Shown> shown;
-    void show(const QString& text, const QString& title, Icon icon) override { shown.push_back({text, title, icon}); }
+    QList<Open> m_open;
+    QObject m_lifetime; // no queued close outlives the recorder
 };
 
 class RecordingSound final : public Sound
@@ -52,81 +80,20 @@ class RecordingSound final : public Sound
 public:
     QStringList played;
     int beeps = 0;
-    // Each event in order: "wave" or "beep"; tests read it beside other events.
     QStringList* events = nullptr;
-    int playWave(const QString& path) override
+    void play(const QString& file) override
     {
-        played << path;
+        played << file;
         if (events) {
-            *events << QStringLiteral("wave");
-        }
-        return 1;
-    }
-    void beep() override
-    {
-        ++beeps;
-        if (events) {
-            *events << QStringLiteral("beep");
+            *events << QStringLiteral("sound");
         }
     }
+    void beep() override { ++beeps; }
 };
 
 class RecordingShell final : public Shell
 {
 public:
-    QStringList opened;
-    QStringList started;
-    bool startSucceeds = true;
-    void open(const QString& target) override { opened << target; }
-    bool startProgram(const QString& path) override
-    {
-        started << path;
-        return startSucceeds;
-    }
-};
-
-// The main window as the cycle sees it, recording what it was told.
-class RecordingView final : public MonitorView
-{
-public:
-    QStringList statusTexts;
-    QString countdownText;
-    std::optional<bool> monitoringCommands;
-    int logWindowShown = 0;
-    QStringList* events = nullptr;
-    void setStatusText(const QString& text) override { statusTexts << text; }
-    void setCountdownText(const QString& text) override { countdownText = text; }
-    void setMonitoringCommands(bool monitoring) override { monitoringCommands = monitoring; }
-    void showLogWindow() override
-    {
-        ++logWindowShown;
-        if (events) {
-            *events << QStringLiteral("window");
-        }
-    }
-};
-
-class ListItems final : public ItemListSource
-{
-public:
-    QStringList items;
-    int ListCount() override { return static_cast<int>(items.size()); }
-    QString List(int index) override { return items.at(index); }
-};
-
-class RecordingLog final : public LogSink
-{
-public:
-    QStringList lines;
-    void appendLogLine(const QString& line) override { lines << line; }
-};
-
-// The alert indicators of the main window, remembering what each was last set to.
-class RecordingIndicators final : public AlertIndicators
-{
-public:
-    std::optional<bool> sound;
-    std::optional<bool> window;
-    void setSoundIndicator(bool on) override { sound = on; }
-    void setWindowIndicator(bool on) override { window = on; }
+    QList<QUrl> opened;
+    void openUrl(const QUrl& url) override { opened << url; }
 };

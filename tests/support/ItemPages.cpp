@@ -44,12 +44,12 @@ QByteArray filler(qsizetype n)
 QByteArray page(const Item& item, qsizetype fillerBefore)
 {
     return "<html>\r\n<head><title>Item</title></head>\r\n<body>\r\n" + filler(fillerBefore) +
-           classicLine(item).toLatin1() + "\r\n</body>\r\n</html>\r\n";
+           classicLine(item).toUtf8() + "\r\n</body>\r\n</html>\r\n";
 }
 
 QByteArray target(const QString& itemNumber)
 {
-    return "/aw-cgi/eBayISAPI.dll?ViewItem&item=" + itemNumber.toLatin1();
+    return "/aw-cgi/eBayISAPI.dll?ViewItem&item=" + itemNumber.toUtf8();
 }
 
 } // namespace ItemPages

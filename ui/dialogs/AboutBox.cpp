@@ -1,140 +1,118 @@
 #include "ui/dialogs/AboutBox.h"
 
-#include "ui/dialogs/AppInfo.h"
-#include "ui/dialogs/DesignFont.h"
-#include "ui/main/Twips.h"
+#include "platform/Messages.h"
+#include "ui/Colors.h"
+#include "ui/Icons.h"
 
-#include <QApplication>
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace {
-constexpr int IconSize = 32;
-
-QLabel* addLabel(QWidget* parent, const char* name, const QRect& geometry, const QColor& color)
+QLabel* label(const QString& name, const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
-    return label;
+    auto* shown = new QLabel(text, parent);
+    shown->setObjectName(name);
+    shown->setWordWrap(true);
+    shown->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return shown;
 }
 
-// One stroke of the etched rule under the texts.
-void addRuleLine(QWidget* parent, int index, const QRect& geometry, const QColor& color)
+void tint(QLabel* label, const QColor& preferred)
 {
-    auto* line = new QFrame(parent);
-    line->setObjectName(QStringLiteral("Line1"));
-    line->setProperty("index", index);
-    line->setGeometry(geometry);
-    line->setAutoFillBackground(true);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, color);
-    line->setPalette(palette);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText,
+                     Colors::readable(preferred, palette.color(QPalette::Window), palette.color(QPalette::WindowText)));
+    label->setPalette(palette);
 }
 } // namespace
 
-AboutBox::AboutBox(SysInfoLauncher& sysInfo, QWidget* parent) : QDialog(parent), m_sysInfo(sysInfo)
+AboutBox::AboutBox(Messages& messages, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_messages(messages), m_toolNames{QStringLiteral("hardinfo2"), QStringLiteral("hardinfo"),
+                                        QStringLiteral("kinfocenter")}
 {
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QStringLiteral("aboutBox"));
     setWindowTitle(QStringLiteral("About Bidorra"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
-    createControls();
-    load();
-}
 
-void AboutBox::createControls()
-{
-    useDesignFont(this);
-    const auto twipsRect = [this](int left, int top, int width, int height) {
-        return Twips::toPixels(*this, left, top, width, height);
-    };
-    setFixedSize(Twips::toPixelsX(*this, 5730), Twips::toPixelsY(*this, 3555));
-
-    // Created in tab order; only the two buttons take the focus.
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    m_cmdOK->setGeometry(twipsRect(4245, 2625, 1260, 345));
-    m_cmdOK->setDefault(true);
-    connect(m_cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-
-    m_picIcon = new QLabel(this);
-    m_picIcon->setObjectName(QStringLiteral("picIcon"));
-    m_picIcon->setAccessibleName(QStringLiteral("Bidorra icon"));
-    m_picIcon->setGeometry(twipsRect(240, 240, 540, 540));
-    m_picIcon->setAlignment(Qt::AlignCenter);
-
-    m_cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    m_cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    m_cmdSysInfo->setGeometry(twipsRect(4260, 3075, 1245, 345));
-    m_cmdSysInfo->setAutoDefault(false);
-    connect(m_cmdSysInfo, &QPushButton::clicked, this, [this] { m_sysInfo.StartSysInfo(); });
-
-    m_lblDescription = addLabel(this, "lblDescription", twipsRect(1050, 1125, 3885, 1170), Qt::black);
-    m_lblDisclaimer = addLabel(this, "lblDisclaimer", twipsRect(255, 2625, 3870, 825), Qt::blue);
-    m_lblTitle = addLabel(this, "lblTitle", twipsRect(1050, 240, 3885, 480), Qt::red);
-    QFont titleFont = m_lblTitle->font();
+    auto* icon = new QLabel(this);
+    icon->setPixmap(Icons::program().pixmap(32, 32));
+    icon->setAccessibleName(tr("Bidorra icon"));
+    auto* title = label(QStringLiteral("titleLabel"), QStringLiteral("Bidorra"), this);
+    QFont titleFont = title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     titleFont.setBold(true);
-    m_lblTitle->setFont(titleFont);
-    m_lblVersion = addLabel(this, "lblVersion", twipsRect(1050, 780, 3885, 225), palette().color(QPalette::WindowText));
-
-    // The rule's strokes run from their start points to the right end; the grey one is a single
-    // pixel, the white one two pixels wide.
-    const QRect grey = twipsRect(90, 2445, 5654 - 90, 0);
-    addRuleLine(this, 1, QRect(grey.left(), grey.top(), grey.width(), 1), QColor(128, 128, 128));
-    const QRect white = twipsRect(105, 2460, 5654 - 105, 0);
-    addRuleLine(this, 0,
-                QRect(white.left(), white.top(), white.width(), Twips::toPixelsY(*this, 2 * Twips::PerDesignPixel)),
-                Qt::white);
-}
-
-void AboutBox::load()
-{
-    m_lblVersion->setText(AppInfo::versionText());
-    m_lblTitle->setText(AppInfo::title());
-    const QIcon icon = QApplication::windowIcon();
-    setWindowIcon(icon);
-    m_picIcon->setPixmap(icon.pixmap(IconSize, IconSize));
-    m_lblDisclaimer->setText(tr("Bidorra is provided as is, without any warranty. Prices are read from the auction "
-                                "pages at each check and may lag behind the site."));
-    m_lblDescription->setText(tr("Bidorra keeps an eye on the auctions you list: at the interval you choose it reads "
+    title->setFont(titleFont);
+    tint(title, Qt::red);
+    auto* version = label(QStringLiteral("versionLabel"), versionText(), this);
+    auto* description = label(QStringLiteral("descriptionLabel"),
+                              tr("Bidorra keeps an eye on the auctions you list: at the interval you choose it reads "
                                  "each item's page and shows its price, highest bidder and time left, and tells you "
-                                 "when a price changes."));
+                                 "when a price changes."),
+                              this);
+    auto* disclaimer = label(QStringLiteral("disclaimerLabel"),
+                             tr("Bidorra is provided as is, without any warranty. Prices are read from the auction "
+                                "pages at each check and may lag behind the site."),
+                             this);
+    tint(disclaimer, palette().color(QPalette::Link));
+    auto* rule = new QFrame(this);
+    rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    auto* systemInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    systemInfo->setObjectName(QStringLiteral("systemInfoButton"));
+    systemInfo->setAutoDefault(false);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
+    grid->addWidget(title, 0, 1, 1, 2);
+    grid->addWidget(version, 1, 1, 1, 2);
+    grid->addWidget(description, 2, 1, 1, 2);
+    grid->addWidget(rule, 3, 0, 1, 3);
+    grid->addWidget(disclaimer, 4, 0, 2, 2);
+    grid->addWidget(ok, 4, 2);
+    grid->addWidget(systemInfo, 5, 2);
+    grid->setColumnMinimumWidth(1, fontMetrics().averageCharWidth() * 40);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+    setTabOrder(ok, systemInfo);
+
+    // OK is the default and the cancel button: Enter and Escape both close the box.
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(systemInfo, &QPushButton::clicked, this, &AboutBox::startSystemInfo);
 }
 
-AboutHost::AboutHost(Registry& registry, Shell& shell, Messages& messages) : m_sysInfo(registry, shell, messages) {}
-
-AboutHost::~AboutHost()
+QString AboutBox::versionText()
 {
-    destroy();
+    return QStringLiteral("Version %1.%2.%3")
+        .arg(BIDORRA_VERSION_MAJOR)
+        .arg(BIDORRA_VERSION_MINOR)
+        .arg(BIDORRA_VERSION_PATCH);
 }
 
-void AboutHost::destroy()
+void AboutBox::setSystemInfoTools(const QStringList& names, const QStringList& folders)
 {
-    delete m_box;
+    m_toolNames = names;
+    m_toolFolders = folders;
 }
 
-void AboutHost::ShowAboutBox()
+void AboutBox::startSystemInfo()
 {
-    if (box()) {
-        m_box->raise();
-    } else {
-        m_box = new AboutBox(m_sysInfo);
-        m_box->show();
+    for (const QString& name : std::as_const(m_toolNames)) {
+        const QString program = QStandardPaths::findExecutable(name, m_toolFolders);
+        if (!program.isEmpty()) {
+            // A tool that is there but will not start is not replaced by another: the user is told.
+            if (QProcess::startDetached(program, {})) {
+                return;
+            }
+            break;
+        }
     }
-    m_box->activateWindow();
-}
-
-AboutBox* AboutHost::box() const
-{
-    // A closed box is on its way to deletion and no longer counts.
-    return m_box && m_box->isVisible() ? m_box.data() : nullptr;
+    m_messages.show({QStringLiteral("System Information Is Unavailable At This Time"), QStringLiteral("Bidorra"),
+                     Message::Icon::None});
 }

@@ -1,99 +1,143 @@
 #include "ui/dialogs/LogWindow.h"
 
-#include "ui/main/Twips.h"
+#include "ui/Colors.h"
 
-#include <QApplication>
-#include <QCloseEvent>
-#include <QListWidget>
+#include <QHBoxLayout>
+#include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStringListModel>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
-QFont sansFont(double pointSize)
+QPushButton* button(const QString& name, const QString& text, QWidget* parent)
 {
-    QFont font = QApplication::font();
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    font.setBold(false);
-    return font;
-}
-
-QPushButton* makeButton(const QString& name, const QString& text, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
+    auto* pushButton = new QPushButton(text, parent);
+    pushButton->setObjectName(name);
     // Neither button answers Enter or Escape.
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
+    pushButton->setAutoDefault(false);
+    return pushButton;
 }
 } // namespace
 
 LogWindow::LogWindow(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setObjectName(QStringLiteral("Dialog"));
+    setObjectName(QStringLiteral("logWindow"));
     setWindowTitle(QStringLiteral("Auction Log"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(sansFont(8.25));
-    setFixedSize(Twips::toPixelsX(*this, 6030), Twips::toPixelsY(*this, 3195));
 
-    auto* ok = makeButton(QStringLiteral("OKButton"), QStringLiteral("OK"), this);
-    ok->setGeometry(Twips::toPixels(*this, 4560, 2760, 1215, 375));
+    m_lines = new QStringListModel(this);
+    m_view = new QListView(this);
+    m_view->setObjectName(QStringLiteral("logList"));
+    m_view->setAccessibleName(tr("Price changes"));
+    m_view->setModel(m_lines);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every line is one line of text: the view never needs to measure them one by one.
+    m_view->setUniformItemSizes(true);
+    m_view->setLayoutMode(QListView::Batched);
+    QPalette palette = m_view->palette();
+    palette.setColor(QPalette::Text,
+                     Colors::readable(QColor(0, 0, 128), palette.color(QPalette::Base), palette.color(QPalette::Text)));
+    m_view->setPalette(palette);
+    const QFontMetrics metrics = m_view->fontMetrics();
+    m_view->setMinimumSize(
+        metrics.horizontalAdvance(QStringLiteral("At 00:00:00 : Item #0000000000 Price= US $1,000.00")) +
+            2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+        metrics.height() * 12);
 
-    m_list = new QListWidget(this);
-    m_list->setObjectName(QStringLiteral("List1"));
-    m_list->setAccessibleName(QStringLiteral("Price changes"));
-    m_list->setGeometry(Twips::toPixels(*this, 240, 120, 5535, 2460));
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setFont(sansFont(9.75));
-    QPalette palette = m_list->palette();
-    palette.setColor(QPalette::Base, Qt::white);
-    palette.setColor(QPalette::Text, QColor(0, 0, 128));
-    m_list->setPalette(palette);
-
-    auto* clear = makeButton(QStringLiteral("reset_but"), QStringLiteral("Clear Log"), this);
-    clear->setGeometry(Twips::toPixels(*this, 3120, 2760, 1215, 375));
-
-    setTabOrder(ok, m_list);
-    setTabOrder(m_list, clear);
-    ok->setFocus();
+    auto* ok = button(QStringLiteral("okButton"), QStringLiteral("OK"), this);
+    auto* clear = button(QStringLiteral("clearButton"), QStringLiteral("Clear Log"), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(clear);
+    buttons->addWidget(ok);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_view);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    setTabOrder(m_view, clear);
+    setTabOrder(clear, ok);
 
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
-    connect(clear, &QPushButton::clicked, m_list, &QListWidget::clear);
+    connect(clear, &QPushButton::clicked, this, [this] { m_lines->setStringList({}); });
+    // Keep following the newest line, unless the user has scrolled up to read older ones.
+    connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this](int value) { m_followNewest = value == m_view->verticalScrollBar()->maximum(); });
 }
 
 void LogWindow::appendLine(const QString& line)
 {
-    // Keep following the newest line, unless the user has scrolled up to read older ones.
-    QScrollBar* bar = m_list->verticalScrollBar();
-    const bool atEnd = bar->value() == bar->maximum();
-    m_list->addItem(line);
-    if (atEnd) {
-        m_list->scrollToBottom();
+    const int row = m_lines->rowCount();
+    m_lines->insertRows(row, 1);
+    m_lines->setData(m_lines->index(row), line);
+    if (row + 1 > LineLimit) {
+        m_lines->removeRows(0, row + 1 - LineLimit);
+    }
+    if (m_followNewest && isVisible()) {
+        m_view->scrollToBottom();
     }
 }
 
 QStringList LogWindow::lines() const
 {
-    QStringList result;
-    result.reserve(m_list->count());
-    for (int i = 0; i < m_list->count(); ++i) {
-        result << m_list->item(i)->text();
-    }
-    return result;
+    return m_lines->stringList();
 }
 
-void LogWindow::closeEvent(QCloseEvent* event)
+void LogWindow::present()
 {
-    QDialog::closeEvent(event);
-    if (event->isAccepted()) {
-        Q_EMIT closing();
+    acceptFocus(true);
+    show();
+    raise();
+    activateWindow();
+}
+
+void LogWindow::popUp()
+{
+    if (!isVisible()) {
+        // Window managers differ in which hint they honour; with both, none hands it the keyboard.
+        setAttribute(Qt::WA_ShowWithoutActivating, true);
+        acceptFocus(false);
+        show();
+    }
+    raise();
+}
+
+// A window that does not accept the focus takes it again once the user clicks into it.
+void LogWindow::acceptFocus(bool accept)
+{
+    setAttribute(Qt::WA_ShowWithoutActivating, !accept);
+    winId(); // the native window must exist for its hint to be set
+    windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus, !accept);
+    if (accept) {
+        windowHandle()->removeEventFilter(this);
+    } else {
+        windowHandle()->installEventFilter(this);
+    }
+}
+
+bool LogWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::MouseButtonPress) {
+        acceptFocus(true);
+        activateWindow();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void LogWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_followNewest) {
+        m_view->scrollToBottom();
     }
 }
 
 void LogWindow::keyPressEvent(QKeyEvent* event)
 {
-    // Not QDialog's handling: that would close the window on Escape and press a button on Enter.
+    // Not QDialog's handling, which would close on Escape and press a button on Enter.
     QWidget::keyPressEvent(event);
 }

@@ -2,28 +2,37 @@
 
 #include <QDialog>
 
-class QListWidget;
-class QPushButton;
+class QListView;
+class QStringListModel;
 
-// The log window `Dialog`: the price-change lines in the order they were met. "OK" hides
-// it with its lines; "Clear Log" empties it; the close box destroys it and its lines.
+// The Auction Log: the price changes met, oldest at the top. OK hides the window and keeps the
+// lines; its close box deletes the window and the lines with it.
 class LogWindow : public QDialog
 {
     Q_OBJECT
 public:
+    // The oldest lines go once there are more; a long run would otherwise grow without end.
+    static constexpr int LineLimit = 10000;
+
     explicit LogWindow(QWidget* parent = nullptr);
 
     void appendLine(const QString& line);
     QStringList lines() const;
 
-Q_SIGNALS:
-    // The close box was used: the window is about to be destroyed.
-    void closing();
+    // The Log command: shown, in front and active.
+    void present();
+    // The pop-up alert: shown and in front, but the keyboard stays where the user is typing.
+    void popUp();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    QListWidget* m_list = nullptr;
+    void acceptFocus(bool accept);
+
+    QListView* m_view;
+    QStringListModel* m_lines;
+    bool m_followNewest = true;
 };

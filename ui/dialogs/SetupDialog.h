@@ -1,85 +1,63 @@
 #pragma once
 
-#include <QDialog>
-#include <QWidgetList>
+#include "storage/SettingsFile.h"
 
-class AlertIndicators;
-class Messages;
-class QGroupBox;
-class QLabel;
+#include <QDialog>
+#include <QStringList>
+
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
+class QStringListModel;
 class QTabWidget;
 class QToolButton;
-class ResultsGrid;
-class UpDownArrows;
-struct AppState;
+class Settings;
 
-// The setup dialog `Setup`: the check interval, the two alerts and the working item list.
-// Modeless; it unloads itself (deletes itself) when OK, Cancel or the window's close box ends it.
-// Its owner runs the creation steps right after constructing it: the list from the item list file,
-// the check boxes from the alert flags and the time fields from the interval.
+// The Setup dialog: the interval, the two alerts and the list of watched items. It edits a copy
+// of the list; OK hands the copy and the fields' texts on through confirmed(). The alert
+// buttons act on the settings at once. It deletes itself when it closes.
 class SetupDialog : public QDialog
 {
     Q_OBJECT
 public:
-    SetupDialog(AppState& app, ResultsGrid& grid, AlertIndicators& indicators, Messages& messages,
-                const QString& programFolder, QWidget* parent = nullptr);
+    // Which time field the arrows act on: the one that last had the focus.
+    enum class TimeField { Hours, Minutes, Seconds };
 
-    // A failed read of the item list file is reported with a message box that waits for the
-    // user; the dialog may be unloaded meanwhile, which ends the steps there.
-    void runCreationSteps();
+    SetupDialog(Settings& settings, const QStringList& items, QWidget* parent = nullptr);
 
-    // The working item list, `item_lst`.
-    int ListCount() const;
-    QString List(int index) const;
+    TimeField activeTimeField() const { return m_activeField; }
 
-    // Gives the focus to `Hour_txt`, as showing the dialog does.
-    void focusHourField();
+Q_SIGNALS:
+    void confirmed(const QStringList& items, const SettingsTexts& texts);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    void createControls();
+    QWidget* notificationPage(Settings& settings);
+    QWidget* auctionListPage();
     void arrangeTabOrder();
-    void showTab(int index);
-
-    QLineEdit* activeTimeField(int& limit) const;
-    void upArrow();
-    void downArrow();
-    void soundClicked(bool checked);
-    void windowClicked(bool checked);
+    QLineEdit* activeField() const;
+    void arrow(bool up);
     void addItem();
     void removeItem();
-    void ok();
+    void confirm();
 
-    AppState& m_app;
-    ResultsGrid& m_grid;
-    AlertIndicators& m_indicators;
-    Messages& m_messages;
-    QString m_programFolder;
-
-    QTabWidget* m_SSTab1 = nullptr;
-    QPushButton* m_Ok_btn = nullptr;
-    QPushButton* m_Cancel_btn = nullptr;
-    QGroupBox* m_Frame2 = nullptr;
-    QLabel* m_Label1 = nullptr;
-    QLineEdit* m_Hour_txt = nullptr;
-    QLineEdit* m_min_txt = nullptr;
-    QLineEdit* m_sec_txt = nullptr;
-    UpDownArrows* m_UpDown1 = nullptr;
-    QGroupBox* m_Frame3 = nullptr;
-    QToolButton* m_sound_chk = nullptr;
-    QToolButton* m_windows_chk = nullptr;
-    QGroupBox* m_Frame1 = nullptr;
-    QLabel* m_Label2 = nullptr;
-    QLineEdit* m_Item_txt = nullptr;
-    QPushButton* m_Remove_btn = nullptr;
-    QPushButton* m_Add_btn = nullptr;
-    QListWidget* m_item_lst = nullptr;
-    // The controls standing on each tab; only the front tab's are shown.
-    QWidgetList m_tabControls[2];
+    QTabWidget* m_tabs = nullptr;
+    QLineEdit* m_hours = nullptr;
+    QLineEdit* m_minutes = nullptr;
+    QLineEdit* m_seconds = nullptr;
+    QWidget* m_arrows = nullptr;
+    QToolButton* m_sound = nullptr;
+    QToolButton* m_popUp = nullptr;
+    QLineEdit* m_itemField = nullptr;
+    QPushButton* m_remove = nullptr;
+    QPushButton* m_add = nullptr;
+    QListView* m_itemView = nullptr;
+    QStringListModel* m_items = nullptr;
+    QPushButton* m_ok = nullptr;
+    QPushButton* m_cancel = nullptr;
+    TimeField m_activeField = TimeField::Hours;
 };

@@ -2,36 +2,34 @@
 
 #include <QKeyEvent>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
-QToolButton* arrowButton(QWidget* parent, const char* name, Qt::ArrowType arrow)
+QToolButton* arrowButton(QWidget* parent, const QString& name, Qt::ArrowType arrow)
 {
     auto* button = new QToolButton(parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(arrow == Qt::UpArrow ? QStringLiteral("Up") : QStringLiteral("Down"));
+    button->setAccessibleName(name);
     button->setArrowType(arrow);
     button->setAutoRepeat(true);
+    button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     // Pressing an arrow leaves the focus where it is, so the field it acts on stays current.
     button->setFocusPolicy(Qt::NoFocus);
     return button;
 }
 } // namespace
 
-UpDownArrows::UpDownArrows(QWidget* parent)
-    : QWidget(parent), m_up(arrowButton(this, "upArrow", Qt::UpArrow)),
-      m_down(arrowButton(this, "downArrow", Qt::DownArrow))
+UpDownArrows::UpDownArrows(QWidget* parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::TabFocus);
-    connect(m_up, &QToolButton::clicked, this, &UpDownArrows::upPressed);
-    connect(m_down, &QToolButton::clicked, this, &UpDownArrows::downPressed);
-}
-
-void UpDownArrows::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    const int upHeight = (height() + 1) / 2;
-    m_up->setGeometry(0, 0, width(), upHeight);
-    m_down->setGeometry(0, upHeight, width(), height() - upHeight);
+    auto* up = arrowButton(this, tr("Up"), Qt::UpArrow);
+    auto* down = arrowButton(this, tr("Down"), Qt::DownArrow);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(up);
+    layout->addWidget(down);
+    connect(up, &QToolButton::clicked, this, &UpDownArrows::upPressed);
+    connect(down, &QToolButton::clicked, this, &UpDownArrows::downPressed);
 }
 
 void UpDownArrows::keyPressEvent(QKeyEvent* event)

@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-class QToolButton;
-
 // A pair of small arrow buttons, up above down. It holds no value: only the presses matter.
 // With the keyboard focus, the Up and Down keys press the arrows.
 class UpDownArrows : public QWidget
@@ -17,10 +15,5 @@ Q_SIGNALS:
     void downPressed();
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    QToolButton* m_up;
-    QToolButton* m_down;
 };

@@ -1,6 +1,0 @@
-#include "core/SiteHost.h"
-
-QString itemPageUrl(const QString& host, const QString& itemNumber)
-{
-    return QStringLiteral("http://") + host + QStringLiteral("/aw-cgi/eBayISAPI.dll?ViewItem&item=") + itemNumber;
-}

@@ -1,0 +1,71 @@
+#include "platform/qt/MessageBoxes.h"
+
+#include <QMessageBox>
+
+namespace {
+QMessageBox::Icon boxIcon(Message::Icon icon)
+{
+    switch (icon) {
+    case Message::Icon::Information:
+        return QMessageBox::Information;
+    case Message::Icon::Warning:
+        return QMessageBox::Warning;
+    case Message::Icon::Critical:
+        return QMessageBox::Critical;
+    case Message::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// The program writes line breaks as CR or CR LF; each is one line break on screen.
+QString shownText(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+} // namespace
+
+MessageBoxes::~MessageBoxes()
+{
+    delete m_box.data();
+}
+
+void MessageBoxes::show(const Message& message, const QObject* context, std::function<void()> closed)
+{
+    m_pending.enqueue({message, context, context != nullptr, std::move(closed)});
+    if (!m_box) {
+        showNext();
+    }
+}
+
+void MessageBoxes::showNext()
+{
+    if (m_pending.isEmpty()) {
+        return;
+    }
+    m_shown = m_pending.dequeue();
+    auto* box = new QMessageBox(boxIcon(m_shown.message.icon), m_shown.message.title, shownText(m_shown.message.text),
+                                QMessageBox::Ok);
+    // Texts hold URLs and what servers said: never markup.
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    connect(box, &QDialog::finished, this, &MessageBoxes::boxClosed);
+    m_box = box;
+    box->show();
+}
+
+void MessageBoxes::boxClosed()
+{
+    const Pending done = std::move(m_shown);
+    m_shown = {};
+    m_box = nullptr;
+    if (done.closed && (!done.hasContext || done.context)) {
+        done.closed();
+    }
+    if (!m_box) {
+        showNext();
+    }
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/Messages.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QQueue>
+
+#include <QMessageBox>
+
+// Messages as QMessageBoxes: application modal, one at a time, the next shown when the user
+// has closed the one before. No box runs an event loop of its own.
+class MessageBoxes final : public QObject, public Messages
+{
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~MessageBoxes() override;
+
+    void show(const Message& message, const QObject* context = nullptr, std::function<void()> closed = {}) override;
+
+    // The box on screen, if any.
+    QMessageBox* current() const { return m_box; }
+
+private:
+    struct Pending
+    {
+        Message message;
+        QPointer<const QObject> context;
+        bool hasContext = false;
+        std::function<void()> closed;
+    };
+
+    void showNext();
+    void boxClosed();
+
+    QQueue<Pending> m_pending;
+    QPointer<QMessageBox> m_box;
+    Pending m_shown;
+};

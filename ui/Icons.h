@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+// The program's images, built into it.
+namespace Icons {
+QIcon program();
+// A command's 32 x 32 image by its name: "start", "stop", "save", ...
+QIcon command(const QString& name);
+QIcon countdown();
+} // namespace Icons

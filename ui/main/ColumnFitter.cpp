@@ -1,0 +1,118 @@
+#include "ui/main/ColumnFitter.h"
+
+#include <QAbstractItemModel>
+#include <algorithm>
+#include <numeric>
+
+ColumnFitter::ColumnFitter(const QAbstractItemModel& model, Measure measureCell, Measure measureHeader, QObject* parent)
+    : QObject(parent), m_model(model), m_measureCell(std::move(measureCell)), m_measureHeader(std::move(measureHeader))
+{
+    connect(&m_model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
+                    for (int column = topLeft.column(); column <= bottomRight.column(); ++column) {
+                        cellChanged(row, column);
+                    }
+                }
+                fit();
+            });
+    connect(&m_model, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int last) {
+        countRows(first, last);
+        fit();
+    });
+    connect(&m_model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex&, int first, int last) { uncountRows(first, last); });
+    connect(&m_model, &QAbstractItemModel::rowsRemoved, this, &ColumnFitter::fit);
+    connect(&m_model, &QAbstractItemModel::modelReset, this, [this] {
+        recountAll();
+        fit();
+    });
+    recountAll();
+    fit();
+}
+
+void ColumnFitter::setAvailableWidth(int width)
+{
+    if (m_available != width) {
+        m_available = width;
+        fit();
+    }
+}
+
+std::array<int, ColumnFitter::Columns> ColumnFitter::shareOut(std::array<int, Columns> widths, int available)
+{
+    const int total = std::accumulate(widths.begin(), widths.end(), 0);
+    if (total < available) {
+        const int extra = (available - total) / Columns;
+        for (int& width : widths) {
+            width += extra;
+        }
+    }
+    return widths;
+}
+
+void ColumnFitter::countRows(int first, int last)
+{
+    m_cellWidths.insert(m_cellWidths.begin() + first, last - first + 1, {});
+    for (int row = first; row <= last; ++row) {
+        for (int column = 0; column < Columns; ++column) {
+            const int width = m_measureCell(m_model.index(row, column).data().toString());
+            m_cellWidths[row][column] = width;
+            count(column, width, +1);
+        }
+    }
+}
+
+void ColumnFitter::uncountRows(int first, int last)
+{
+    for (int row = first; row <= last; ++row) {
+        for (int column = 0; column < Columns; ++column) {
+            count(column, m_cellWidths[row][column], -1);
+        }
+    }
+    m_cellWidths.erase(m_cellWidths.begin() + first, m_cellWidths.begin() + last + 1);
+}
+
+void ColumnFitter::recountAll()
+{
+    m_cellWidths.clear();
+    for (int column = 0; column < Columns; ++column) {
+        m_widthCounts[column].clear();
+        count(column, m_measureHeader(m_model.headerData(column, Qt::Horizontal).toString()), +1);
+    }
+    if (m_model.rowCount() > 0) {
+        countRows(0, m_model.rowCount() - 1);
+    }
+}
+
+void ColumnFitter::cellChanged(int row, int column)
+{
+    if (row < 0 || row >= static_cast<int>(m_cellWidths.size()) || column < 0 || column >= Columns) {
+        return;
+    }
+    const int width = m_measureCell(m_model.index(row, column).data().toString());
+    count(column, m_cellWidths[row][column], -1);
+    m_cellWidths[row][column] = width;
+    count(column, width, +1);
+}
+
+void ColumnFitter::count(int column, int width, int delta)
+{
+    auto& counts = m_widthCounts[column];
+    if ((counts[width] += delta) <= 0) {
+        counts.erase(width);
+    }
+}
+
+void ColumnFitter::fit()
+{
+    for (int column = 0; column < Columns; ++column) {
+        // The header is always counted, so no column is without a width.
+        m_widest[column] = m_widthCounts[column].rbegin()->first;
+    }
+    const std::array<int, Columns> widths = shareOut(m_widest, m_available);
+    if (widths != m_widths) {
+        m_widths = widths;
+        Q_EMIT widthsChanged();
+    }
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+#include <array>
+#include <functional>
+#include <map>
+#include <vector>
+
+class QAbstractItemModel;
+
+// Keeps every column as wide as its widest text plus a little padding, and when the columns
+// leave room in the view, shares it out evenly. Each cell's width is remembered and counted per
+// column, so a change costs the measuring of the changed cells only.
+class ColumnFitter : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int Columns = 8;
+    using Measure = std::function<int(const QString&)>;
+
+    // measureCell and measureHeader give a text's width in pixels, padding included.
+    ColumnFitter(const QAbstractItemModel& model, Measure measureCell, Measure measureHeader,
+                 QObject* parent = nullptr);
+
+    void setAvailableWidth(int width);
+    // The columns' widths as last fitted, and the widths of their widest texts alone.
+    const std::array<int, Columns>& widths() const { return m_widths; }
+    const std::array<int, Columns>& widest() const { return m_widest; }
+
+    // The even share-out: each width as it stands, plus an equal part of the room left.
+    static std::array<int, Columns> shareOut(std::array<int, Columns> widths, int available);
+
+Q_SIGNALS:
+    void widthsChanged();
+
+private:
+    void countRows(int first, int last);
+    void uncountRows(int first, int last);
+    void recountAll();
+    void cellChanged(int row, int column);
+    void count(int column, int width, int delta);
+    void fit();
+
+    const QAbstractItemModel& m_model;
+    Measure m_measureCell;
+    Measure m_measureHeader;
+    int m_available = 0;
+    std::vector<std::array<int, Columns>> m_cellWidths;
+    std::array<std::map<int, int>, Columns> m_widthCounts;
+    std::array<int, Columns> m_widest{};
+    std::array<int, Columns> m_widths{};
+};

@@ -1,0 +1,98 @@
+#include "ui/main/CommandActions.h"
+
+#include "core/Settings.h"
+#include "ui/Icons.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QToolBar>
+
+CommandActions::CommandActions(Settings& settings, QObject* parent) : QObject(parent)
+{
+    m_start = make(QStringLiteral("Go"), QStringLiteral("Start"), QStringLiteral("Start Monitoring"),
+                   QStringLiteral("start"));
+    m_stop =
+        make(QStringLiteral("Stop"), QStringLiteral("Stop"), QStringLiteral("Stop Monitoring"), QStringLiteral("stop"));
+    m_save = make(QString(), QStringLiteral("Save"), QStringLiteral("Save Grid Contents"), QStringLiteral("save"));
+    m_log = make(QStringLiteral("Auction Log"), QStringLiteral("Log"), QStringLiteral("Show Auction  Log"),
+                 QStringLiteral("log"));
+    m_setup = make(QStringLiteral("Setup"), QStringLiteral("Setup"), QStringLiteral("Program Setup"),
+                   QStringLiteral("setup"));
+    m_sound = make(QStringLiteral("Sound Notification"), QStringLiteral("Sound"),
+                   QStringLiteral("Set Sound Notification"), QStringLiteral("sound"));
+    m_window = make(QStringLiteral("Pop-up Window Notification"), QStringLiteral("Window"),
+                    QStringLiteral("Set Pop-up Window Notification"), QStringLiteral("window"));
+    m_help = make(QStringLiteral("Help"), QStringLiteral("Help"), QStringLiteral("Open Help"), QStringLiteral("help"));
+    m_about = make(QStringLiteral("About"), QStringLiteral("About"), QStringLiteral("About Bidorra"),
+                   QStringLiteral("about"));
+    m_exit =
+        make(QStringLiteral("Exit"), QStringLiteral("Exit"), QStringLiteral("Exit Program"), QStringLiteral("exit"));
+
+    m_start->setShortcut(Qt::Key_F5);
+    m_stop->setShortcut(Qt::SHIFT | Qt::Key_F5);
+    m_save->setShortcut(QKeySequence::Save);
+    m_log->setShortcut(Qt::CTRL | Qt::Key_L);
+    m_setup->setShortcut(Qt::CTRL | Qt::Key_Comma);
+    m_help->setShortcut(Qt::Key_F1);
+    m_exit->setShortcut(Qt::CTRL | Qt::Key_Q);
+    for (QAction* action : {m_start, m_stop, m_save, m_log, m_setup, m_help, m_exit}) {
+        action->setToolTip(action->toolTip() + QStringLiteral(" (") +
+                           action->shortcut().toString(QKeySequence::NativeText) + u')');
+    }
+
+    m_sound->setCheckable(true);
+    m_window->setCheckable(true);
+    m_sound->setChecked(settings.playSound());
+    m_window->setChecked(settings.popUpLog());
+    connect(m_sound, &QAction::toggled, &settings, &Settings::setPlaySound);
+    connect(m_window, &QAction::toggled, &settings, &Settings::setPopUpLog);
+    connect(&settings, &Settings::playSoundChanged, m_sound, &QAction::setChecked);
+    connect(&settings, &Settings::popUpLogChanged, m_window, &QAction::setChecked);
+
+    setMonitoring(false);
+}
+
+QAction* CommandActions::make(const QString& menuText, const QString& toolText, const QString& tooltip,
+                              const QString& icon)
+{
+    auto* action = new QAction(Icons::command(icon), menuText.isEmpty() ? toolText : menuText, this);
+    action->setObjectName(icon + QStringLiteral("Action"));
+    action->setIconText(toolText);
+    action->setToolTip(tooltip);
+    return action;
+}
+
+void CommandActions::setMonitoring(bool monitoring)
+{
+    for (QAction* action : {m_start, m_save, m_setup, m_exit}) {
+        action->setEnabled(!monitoring);
+    }
+    m_stop->setEnabled(monitoring);
+}
+
+void CommandActions::fillToolBar(QToolBar& toolBar) const
+{
+    toolBar.addActions({m_start, m_stop});
+    toolBar.addSeparator();
+    toolBar.addActions({m_save, m_log, m_setup});
+    toolBar.addSeparator();
+    toolBar.addActions({m_sound, m_window});
+    toolBar.addSeparator();
+    toolBar.addActions({m_help, m_about});
+    toolBar.addSeparator();
+    toolBar.addAction(m_exit);
+    toolBar.addSeparator();
+}
+
+void CommandActions::fillMenu(QMenu& menu) const
+{
+    menu.addAction(m_exit);
+    menu.addSeparator();
+    menu.addActions({m_about, m_help});
+    menu.addSeparator();
+    menu.addActions({m_window, m_sound});
+    menu.addSeparator();
+    menu.addActions({m_setup, m_log});
+    menu.addSeparator();
+    menu.addActions({m_stop, m_start});
+}

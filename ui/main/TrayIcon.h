@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <QSystemTrayIcon>
+
+class QMenu;
+class QWidget;
+
+// The program's icon in the tray, with the command menu on the right button and a way back to
+// the main window. While the icon is there, closing the main window hides it; where there is no
+// tray, closing minimises it instead. Only Exit ends the program.
+class TrayIcon : public QObject
+{
+    Q_OBJECT
+public:
+    enum class Activation {
+        DoubleClick, // a classic (XEmbed) tray reports double-clicks: one brings the window back
+        SingleClick, // a StatusNotifierItem tray reports single activations only
+    };
+
+    TrayIcon(QWidget& window, QMenu& menu, Activation activation, QObject* parent = nullptr);
+    ~TrayIcon() override;
+
+    // How the running desktop's tray reports clicks.
+    static Activation desktopActivation();
+
+    void show();
+    // Takes the icon away and lets the window close for good.
+    void remove();
+    bool isShown() const;
+    // Where no tray is available the window minimises on close; tests set this.
+    void setTrayAvailable(bool available) { m_trayAvailable = available; }
+
+    QSystemTrayIcon& icon() { return m_icon; }
+
+Q_SIGNALS:
+    void windowWanted();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void activated(QSystemTrayIcon::ActivationReason reason);
+
+    QWidget& m_window;
+    QSystemTrayIcon m_icon;
+    Activation m_activation;
+    bool m_trayAvailable;
+    bool m_removed = false;
+};
