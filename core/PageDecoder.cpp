@@ -85,7 +85,10 @@ QString decodePage(const QByteArray& body, QByteArrayView contentType, bool cutO
     }
     if (charset == "utf-8" || charset == "utf8") {
         // A page that says UTF-8 but is not still shows every byte.
-        return fromUtf8(body, cutOff).value_or(fromWindows1252(body));
+        if (std::optional<QString> text = fromUtf8(body, cutOff)) {
+            return *text;
+        }
+        return fromWindows1252(body);
     }
     // Labels that browsers read as Windows-1252 (Latin-1 included, since it is a subset).
     if (charset == "iso-8859-1" || charset == "latin1" || charset == "us-ascii" || charset == "windows-1252" ||
@@ -98,5 +101,8 @@ QString decodePage(const QByteArray& body, QByteArrayView contentType, bool cutO
             return decoder.decode(body);
         }
     }
-    return fromUtf8(body, cutOff).value_or(fromWindows1252(body));
+    if (std::optional<QString> text = fromUtf8(body, cutOff)) {
+        return *text;
+    }
+    return fromWindows1252(body);
 }

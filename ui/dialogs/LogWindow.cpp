@@ -62,8 +62,14 @@ LogWindow::LogWindow(QWidget* parent)
     setTabOrder(m_view, clear);
     setTabOrder(clear, ok);
 
+    m_redraw.setSingleShot(true);
+    m_redraw.setInterval(100);
+    connect(&m_redraw, &QTimer::timeout, this, &LogWindow::flush);
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
-    connect(clear, &QPushButton::clicked, this, [this] { m_lines->setStringList({}); });
+    connect(clear, &QPushButton::clicked, this, [this] {
+        m_pending.clear();
+        m_lines->setStringList({});
+    });
     // Keep following the newest line, unless the user has scrolled up to read older ones.
     connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this](int value) { m_followNewest = value == m_view->verticalScrollBar()->maximum(); });
@@ -71,11 +77,28 @@ LogWindow::LogWindow(QWidget* parent)
 
 void LogWindow::appendLine(const QString& line)
 {
+    m_pending << line;
+    if (!isVisible()) {
+        flush();
+    } else if (!m_redraw.isActive()) {
+        m_redraw.start();
+    }
+}
+
+void LogWindow::flush()
+{
+    if (m_pending.isEmpty()) {
+        return;
+    }
     const int row = m_lines->rowCount();
-    m_lines->insertRows(row, 1);
-    m_lines->setData(m_lines->index(row), line);
-    if (row + 1 > LineLimit) {
-        m_lines->removeRows(0, row + 1 - LineLimit);
+    const int count = static_cast<int>(m_pending.size());
+    m_lines->insertRows(row, count);
+    for (int i = 0; i < count; ++i) {
+        m_lines->setData(m_lines->index(row + i), m_pending[i]);
+    }
+    m_pending.clear();
+    if (m_lines->rowCount() > LineLimit) {
+        m_lines->removeRows(0, m_lines->rowCount() - LineLimit);
     }
     if (m_followNewest && isVisible()) {
         m_view->scrollToBottom();
@@ -84,7 +107,7 @@ void LogWindow::appendLine(const QString& line)
 
 QStringList LogWindow::lines() const
 {
-    return m_lines->stringList();
+    return m_lines->stringList() + m_pending;
 }
 
 void LogWindow::present()

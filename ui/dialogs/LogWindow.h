@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QTimer>
 
 class QListView;
 class QStringListModel;
@@ -31,8 +32,13 @@ protected:
 
 private:
     void acceptFocus(bool accept);
+    void flush();
 
     QListView* m_view;
     QStringListModel* m_lines;
+    // Lines that arrive while the window is on screen wait here for the next redraw, so that a
+    // burst of changes redraws the list a few times a second, not once a line.
+    QStringList m_pending;
+    QTimer m_redraw;
     bool m_followNewest = true;
 };

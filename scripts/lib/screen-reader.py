@@ -1,0 +1,67 @@
+"""Prints what a screen reader is told about Bidorra's main window: the panels of its status
+bar by name and role, and the toolbar's commands. Run on the at-spi bus of a session in which
+the program runs (see scripts/desktop-check)."""
+
+import sys
+import time
+
+import pyatspi
+
+
+def find(node, test, depth=0):
+    if node is None or depth > 30:
+        return None
+    if test(node):
+        return node
+    for child in node:
+        found = find(child, test, depth + 1)
+        if found is not None:
+            return found
+    return None
+
+
+def main_window():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for _ in range(50):
+        for app in desktop:
+            if app is not None and app.name.startswith("bidorra"):
+                for window in app:
+                    if window is not None and window.name == "Bidorra":
+                        return window
+        time.sleep(0.2)
+    sys.exit("the Bidorra window is not on the accessibility bus")
+
+
+def describe(node):
+    return "%s [%s]" % (node.name, node.getRoleName())
+
+
+def status_bar(window):
+    bar = find(window, lambda n: n.getRoleName() == "status bar")
+    if bar is None:
+        return []
+    panels = []
+
+    def walk(node):
+        for child in node:
+            if child is None:
+                continue
+            if child.name and child.getRoleName() in ("label", "static"):
+                panels.append(describe(child))
+            walk(child)
+
+    walk(bar)
+    return panels
+
+
+def commands(window):
+    bar = find(window, lambda n: n.getRoleName() == "tool bar")
+    return [describe(child) for child in bar if child is not None and child.name] if bar else []
+
+
+if __name__ == "__main__":
+    window = main_window()
+    what = sys.argv[1] if len(sys.argv) > 1 else "status"
+    lines = commands(window) if what == "commands" else status_bar(window)
+    for line in lines:
+        print("  " + line)
