@@ -15,8 +15,6 @@ double luminance(const QColor& color)
     return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) + 0.0722 * channel(rgb.blueF());
 }
 
-// Readable for text of ordinary size.
-constexpr double ReadableContrast = 4.5;
 } // namespace
 
 double Colors::contrast(const QColor& foreground, const QColor& background)
@@ -26,19 +24,20 @@ double Colors::contrast(const QColor& foreground, const QColor& background)
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
-QColor Colors::readable(const QColor& preferred, const QColor& background, const QColor& fallback)
+QColor Colors::readable(const QColor& preferred, const QColor& background, const QColor& fallback, double minimum)
 {
-    return contrast(preferred, background) >= ReadableContrast ? preferred : fallback;
+    return contrast(preferred, background) >= minimum ? preferred : fallback;
 }
 
 void Colors::tintText(QWidget& widget, const QColor& preferred)
 {
-    const QPalette ordinary = widget.palette();
-    QPalette tinted = ordinary;
-    const QColor color = readable(preferred, ordinary.color(QPalette::Window), ordinary.color(QPalette::WindowText));
-    tinted.setColor(QPalette::WindowText, color);
-    widget.setPalette(tinted);
+    QPalette palette = widget.palette();
+    const QColor ordinary = palette.color(QPalette::WindowText);
+    palette.setColor(QPalette::WindowText, readable(preferred, palette.color(QPalette::Window), ordinary));
+    widget.setPalette(palette);
     for (QWidget* child : widget.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        child->setPalette(ordinary);
+        QPalette childPalette = child->palette();
+        childPalette.setColor(QPalette::WindowText, ordinary);
+        child->setPalette(childPalette);
     }
 }

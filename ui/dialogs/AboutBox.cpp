@@ -21,11 +21,11 @@ QLabel* label(const QString& name, const QString& text, QWidget* parent)
     return shown;
 }
 
-void tint(QLabel* label, const QColor& preferred)
+void tint(QLabel* label, const QColor& preferred, double minimum = Colors::OrdinaryText)
 {
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText,
-                     Colors::readable(preferred, palette.color(QPalette::Window), palette.color(QPalette::WindowText)));
+    palette.setColor(QPalette::WindowText, Colors::readable(preferred, palette.color(QPalette::Window),
+                                                            palette.color(QPalette::WindowText), minimum));
     label->setPalette(palette);
 }
 } // namespace
@@ -47,7 +47,7 @@ AboutBox::AboutBox(Messages& messages, QWidget* parent)
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     titleFont.setBold(true);
     title->setFont(titleFont);
-    tint(title, Qt::red);
+    tint(title, Qt::red, Colors::LargeText);
     auto* version = label(QStringLiteral("versionLabel"), versionText(), this);
     auto* description = label(QStringLiteral("descriptionLabel"),
                               tr("Bidorra keeps an eye on the auctions you list: at the interval you choose it reads "

@@ -70,9 +70,6 @@ LogWindow::LogWindow(QWidget* parent)
         m_pending.clear();
         m_lines->setStringList({});
     });
-    // Keep following the newest line, unless the user has scrolled up to read older ones.
-    connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            [this](int value) { m_followNewest = value == m_view->verticalScrollBar()->maximum(); });
 }
 
 void LogWindow::appendLine(const QString& line)
@@ -90,6 +87,9 @@ void LogWindow::flush()
     if (m_pending.isEmpty()) {
         return;
     }
+    // Keep following the newest line, unless the user has scrolled up to read older ones.
+    const QScrollBar* bar = m_view->verticalScrollBar();
+    const bool followNewest = bar->value() == bar->maximum();
     const int row = m_lines->rowCount();
     const int count = static_cast<int>(m_pending.size());
     m_lines->insertRows(row, count);
@@ -100,7 +100,7 @@ void LogWindow::flush()
     if (m_lines->rowCount() > LineLimit) {
         m_lines->removeRows(0, m_lines->rowCount() - LineLimit);
     }
-    if (m_followNewest && isVisible()) {
+    if (followNewest && isVisible()) {
         m_view->scrollToBottom();
     }
 }
@@ -154,9 +154,7 @@ bool LogWindow::eventFilter(QObject* watched, QEvent* event)
 void LogWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (m_followNewest) {
-        m_view->scrollToBottom();
-    }
+    m_view->scrollToBottom();
 }
 
 void LogWindow::keyPressEvent(QKeyEvent* event)

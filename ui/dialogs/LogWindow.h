@@ -40,5 +40,4 @@ private:
     // burst of changes redraws the list a few times a second, not once a line.
     QStringList m_pending;
     QTimer m_redraw;
-    bool m_followNewest = true;
 };

@@ -107,13 +107,14 @@ QWidget* SetupDialog::notificationPage(Settings& settings)
     arrows->setAccessibleName(tr("Change the time field"));
     m_arrows = arrows;
     every->setBuddy(m_hours);
+    arrows->setFixedSize(m_hours->sizeHint().height() * 2 / 3, m_hours->sizeHint().height());
     auto* timeRow = new QHBoxLayout(timer);
     timeRow->addWidget(every);
     timeRow->addSpacing(every->fontMetrics().averageCharWidth());
     timeRow->setSpacing(2);
     for (QWidget* control : {static_cast<QWidget*>(m_hours), static_cast<QWidget*>(m_minutes),
                              static_cast<QWidget*>(m_seconds), m_arrows}) {
-        timeRow->addWidget(control);
+        timeRow->addWidget(control, 0, Qt::AlignVCenter);
     }
 
     auto* alerts = frame(QStringLiteral("Alert Me By"), page);

@@ -38,7 +38,6 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent)
     auto* picture = new QLabel(countdownPanel);
     const int side = fontMetrics().height();
     picture->setPixmap(Icons::countdown().pixmap(side, side));
-    picture->setAccessibleName(tr("Countdown"));
     m_countdown = new QLabel(countdownPanel);
     m_countdown->setObjectName(QStringLiteral("countdownText"));
     auto* row = new QHBoxLayout(countdownPanel);

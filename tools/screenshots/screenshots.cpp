@@ -1,0 +1,124 @@
+// Takes the README's screenshots of the real windows: the main window after a cycle against a
+// site, the Setup dialog on both tabs and the about box, in the desktop's colours, a dark
+// palette and a high-contrast one.
+//   bidorra-screenshots HOST OUTPUT_FOLDER [default|dark|contrast]
+// QT_SCALE_FACTOR=2 gives the same at twice the size.
+
+#include "app/Application.h"
+#include "core/Monitor.h"
+#include "ui/main/CommandActions.h"
+#include "ui/main/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QStyleFactory>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+
+namespace {
+QPalette dark()
+{
+    QPalette palette;
+    const QColor window(45, 45, 48), base(30, 30, 30), text(220, 220, 220), highlight(38, 79, 120);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::AlternateBase, window);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, window);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Highlight, highlight);
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Link, QColor(110, 170, 255));
+    palette.setColor(QPalette::ToolTipBase, base);
+    palette.setColor(QPalette::ToolTipText, text);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 120));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
+    return palette;
+}
+
+QPalette highContrast()
+{
+    QPalette palette;
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button, QPalette::AlternateBase}) {
+        palette.setColor(role, Qt::black);
+    }
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(role, Qt::white);
+    }
+    palette.setColor(QPalette::Highlight, Qt::yellow);
+    palette.setColor(QPalette::HighlightedText, Qt::black);
+    palette.setColor(QPalette::Link, Qt::cyan);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(160, 160, 160));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(160, 160, 160));
+    return palette;
+}
+
+void save(QWidget* widget, const QString& path)
+{
+    widget->grab().save(path);
+    QTextStream(stdout) << path << Qt::endl;
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication qt(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() < 3) {
+        QTextStream(stderr) << "usage: bidorra-screenshots HOST OUTPUT_FOLDER [default|dark|contrast]\n";
+        return 2;
+    }
+    const QString theme = arguments.value(3, QStringLiteral("default"));
+    if (theme != u"default") {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(theme == u"dark" ? dark() : highContrast());
+    }
+    const QString prefix = QDir(arguments[2]).filePath(theme + u'-');
+
+    QTemporaryDir folder;
+    QFile list(folder.filePath(QStringLiteral("list.ini")));
+    list.open(QIODevice::WriteOnly);
+    list.write("3141592601\r\n3141592602\r\n3141592603\r\n3141592604\r\n3141592605\r\n3141592606\r\n3141592607\r\n"
+               "3141592608\r\n3141592609\r\n3141592610\r\n3141592611\r\n3141592612\r\n");
+    list.close();
+    QFile settings(folder.filePath(QStringLiteral("Setup.ini")));
+    settings.open(QIODevice::WriteOnly);
+    settings.write("PlayWave=True\r\nOpenWindow=False\r\nHours=0\r\nMinutes=5\r\nSeconds=0\r\n");
+    settings.close();
+
+    Application application({folder.path(), QApplication::applicationDirPath(), arguments[1],
+                             folder.filePath(QStringLiteral("prefs.conf"))});
+    application.start();
+    QObject::connect(&application.monitor(), &Monitor::statusChanged, &application, [&](const QString& text) {
+        if (text != u"Timer ON...") {
+            return;
+        }
+        QTimer::singleShot(300, &application, [&] {
+            save(&application.mainWindow(), prefix + QStringLiteral("main.png"));
+            application.actions().stop()->trigger();
+            application.actions().setup()->trigger();
+            QTimer::singleShot(300, &application, [&] {
+                save(application.setupDialog(), prefix + QStringLiteral("setup-notification.png"));
+                application.setupDialog()->findChild<QTabWidget*>()->setCurrentIndex(1);
+                save(application.setupDialog(), prefix + QStringLiteral("setup-auction-list.png"));
+                application.setupDialog()->close();
+                application.actions().about()->trigger();
+                QTimer::singleShot(300, &application, [&] {
+                    save(application.aboutBox(), prefix + QStringLiteral("about.png"));
+                    application.actions().log()->trigger();
+                    QTimer::singleShot(300, &application, [&] {
+                        save(application.logWindow(), prefix + QStringLiteral("log.png"));
+                        QCoreApplication::exit(0);
+                    });
+                });
+            });
+        });
+    });
+    QTimer::singleShot(300, &application, [&] { application.actions().start()->trigger(); });
+    return QApplication::exec();
+}
