@@ -1,17 +1,52 @@
-#include "app/Application.h"
+#include "app/ProgramFolder.h"
+#include "app/RunOnce.h"
 #include "core/AuctionSite.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QStandardPaths>
+#include <QTextStream>
+#include <optional>
+
+namespace {
+// The id of the installed desktop entry, which desktops match the running window with.
+const QString DesktopEntryId = QStringLiteral("org.bidorra.Bidorra");
+
+// --help and --version print and end the program before any window system is touched, so they
+// work without a display. Any other argument is an error. The exit code when the program is
+// not to start.
+std::optional<int> readCommandLine(int& argc, char* argv[])
+{
+    const QCoreApplication plain(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Watches online auctions and shows every price change."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(plain);
+    const QStringList extra = parser.positionalArguments();
+    if (!extra.isEmpty()) {
+        QTextStream(stderr) << "bidorra: unexpected argument '" << extra.constFirst() << "'\n";
+        return 1;
+    }
+    return std::nullopt;
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("bidorra"));
+    QCoreApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(BIDORRA_VERSION_MAJOR).arg(BIDORRA_VERSION_MINOR).arg(BIDORRA_VERSION_PATCH));
+    if (const std::optional<int> code = readCommandLine(argc, argv)) {
+        return *code;
+    }
+
     QApplication qt(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("bidorra"));
-    const QString folder = QApplication::applicationDirPath();
+    QGuiApplication::setDesktopFileName(DesktopEntryId);
+    const Folders folders = chooseFolders(
+        {QCoreApplication::applicationDirPath(), QStringLiteral(BIDORRA_INSTALL_BINDIR),
+         QStringLiteral(BIDORRA_INSTALL_DATADIR), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
     const QString preferences =
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/bidorra.conf");
-    Application application({folder, folder, QString::fromLatin1(DefaultSiteHost), preferences});
-    application.start();
-    return QApplication::exec();
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/bidorra.conf");
+    return runOnce({folders.programFolder, folders.dataFolder, QString::fromLatin1(DefaultSiteHost), preferences});
 }

@@ -1,9 +1,10 @@
 // Starts the program on a given program folder and auction site host, for trying it against
 // the sample site:  bidorra-sample-launcher FOLDER HOST[:PORT]
 // The program itself takes no such options; this small executable hands both in directly. The
-// help page and the sound are the ones beside this executable.
+// help page and the sound are the ones beside this executable. As with the program, a second
+// start on the same folder brings the running one's window back.
 
-#include "app/Application.h"
+#include "app/RunOnce.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,8 +20,6 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QString folder = QDir(arguments[1]).absolutePath();
-    Application application({folder, QApplication::applicationDirPath(), arguments[2],
-                             QDir(folder).filePath(QStringLiteral("bidorra.conf"))});
-    application.start();
-    return app.exec();
+    return runOnce({folder, QApplication::applicationDirPath(), arguments[2],
+                    QDir(folder).filePath(QStringLiteral("bidorra.conf"))});
 }

@@ -1,0 +1,76 @@
+#include "app/SingleInstance.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+// What a run that crashed leaves: a socket file that nobody listens on.
+bool leaveDeadSocket(const QString& path)
+{
+    sockaddr_un address = {};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound = ::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(socket);
+    return bound && QFile::exists(path);
+}
+} // namespace
+
+class TestSingleInstance : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void laterStartHandsOver_data()
+    {
+        QTest::addColumn<bool>("crashedBefore");
+        QTest::newRow("first run") << false;
+        QTest::newRow("after a crash") << true;
+    }
+
+    void laterStartHandsOver()
+    {
+        QFETCH(bool, crashedBefore);
+        QTemporaryDir runtime;
+        const QString name = runtime.filePath(QStringLiteral("bidorra-test"));
+        if (crashedBefore) {
+            QVERIFY(leaveDeadSocket(name));
+        }
+        SingleInstance first(name);
+        QSignalSpy firstRuns(&first, &SingleInstance::running);
+        QSignalSpy windowWanted(&first, &SingleInstance::windowWanted);
+        first.start();
+        QVERIFY(firstRuns.wait());
+
+        SingleInstance later(name);
+        QSignalSpy handedOver(&later, &SingleInstance::handedOver);
+        QSignalSpy laterRuns(&later, &SingleInstance::running);
+        later.start();
+        QVERIFY(handedOver.wait());
+        QCOMPARE(windowWanted.size(), 1);
+        QCOMPARE(laterRuns.size(), 0);
+    }
+
+    void oneSocketPerFolder()
+    {
+        QTemporaryDir scratch;
+        const QDir root(scratch.path());
+        QVERIFY(root.mkdir(QStringLiteral("one")) && root.mkdir(QStringLiteral("two")));
+        QVERIFY(QFile::link(root.filePath(QStringLiteral("one")), root.filePath(QStringLiteral("link"))));
+        const QString one = SingleInstance::serverNameFor(root.filePath(QStringLiteral("one")));
+        QCOMPARE(SingleInstance::serverNameFor(root.filePath(QStringLiteral("link"))), one);
+        QVERIFY(SingleInstance::serverNameFor(root.filePath(QStringLiteral("two"))) != one);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSingleInstance)
+#include "tst_singleinstance.moc"
