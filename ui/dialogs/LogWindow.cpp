@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QListView>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStringListModel>
 #include <QStyle>
@@ -64,6 +65,11 @@ LogWindow::LogWindow(QWidget* parent)
 
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
     connect(clear, &QPushButton::clicked, this, [this] { m_lines->setStringList({}); });
+    connect(m_view, &QListView::activated, this, [this](const QModelIndex& index) {
+        if (const std::optional<QString> itemNumber = itemNumberIn(index.data().toString())) {
+            Q_EMIT itemWanted(*itemNumber);
+        }
+    });
     // Keep following the newest line, unless the user has scrolled up to read older ones.
     connect(m_view->verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this](int value) { m_followNewest = value == m_view->verticalScrollBar()->maximum(); });
@@ -85,6 +91,14 @@ void LogWindow::appendLine(const QString& line)
 QStringList LogWindow::lines() const
 {
     return m_lines->stringList();
+}
+
+std::optional<QString> LogWindow::itemNumberIn(const QString& line)
+{
+    static const QRegularExpression pattern(QStringLiteral("^At \\d\\d:\\d\\d:\\d\\d : Item #(.*) Price= "),
+                                            QRegularExpression::InvertedGreedinessOption);
+    const QRegularExpressionMatch match = pattern.match(line);
+    return match.hasMatch() ? std::optional(match.captured(1)) : std::nullopt;
 }
 
 void LogWindow::present()
