@@ -45,7 +45,7 @@ void HistoryFeature::start()
 void HistoryFeature::showItem(const QString& itemNumber)
 {
     if (!m_window) {
-        m_window = new HistoryWindow(m_store, m_services.messages, m_services.programFolder);
+        m_window = new HistoryWindow(m_store, m_services.messages, m_services.clock, m_services.programFolder);
         m_window->restoreGeometry(m_services.preferences.value(WindowKey).toByteArray());
         m_window->installEventFilter(this);
     }

@@ -1,5 +1,6 @@
 #include "ui/dialogs/HistoryWindow.h"
 
+#include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "storage/HistoryExport.h"
 #include "storage/HistoryStore.h"
@@ -18,8 +19,9 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-HistoryWindow::HistoryWindow(HistoryStore& store, Messages& messages, const QString& exportFolder, QWidget* parent)
-    : QDialog(parent, Qt::Window), m_store(store), m_messages(messages), m_exportFolder(exportFolder)
+HistoryWindow::HistoryWindow(HistoryStore& store, Messages& messages, const Clock& clock, const QString& exportFolder,
+                             QWidget* parent)
+    : QDialog(parent, Qt::Window), m_store(store), m_messages(messages), m_clock(clock), m_exportFolder(exportFolder)
 {
     setObjectName(QStringLiteral("historyWindow"));
     setWindowTitle(QStringLiteral("Price History"));
@@ -43,6 +45,7 @@ HistoryWindow::HistoryWindow(HistoryStore& store, Messages& messages, const QStr
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setAlternatingRowColors(true);
+    m_view->setWordWrap(false);
     m_view->verticalHeader()->hide();
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -81,7 +84,7 @@ HistoryWindow::HistoryWindow(HistoryStore& store, Messages& messages, const QStr
     setTabOrder(m_view, exportItem);
     setTabOrder(exportItem, exportAll);
     setTabOrder(exportAll, close);
-    resize(760, 560);
+    resize(920, 600);
 
     connect(m_items, &QComboBox::currentTextChanged, this, &HistoryWindow::load);
     connect(exportItem, &QPushButton::clicked, this, [this] { exportRows(false); });
@@ -132,7 +135,7 @@ void HistoryWindow::load()
 {
     const QString item = itemNumber();
     m_model->setRows(item.isEmpty() ? QList<Observation>() : m_store.observations(item));
-    m_chart->setRows(m_model->rows());
+    m_chart->setRows(m_model->rows(), m_clock.now());
     m_view->scrollToBottom();
 }
 

@@ -4,6 +4,7 @@
 #include <QSet>
 #include <QString>
 
+class Clock;
 class HistoryStore;
 class HistoryTableModel;
 class Messages;
@@ -18,7 +19,8 @@ class HistoryWindow : public QDialog
 {
     Q_OBJECT
 public:
-    HistoryWindow(HistoryStore& store, Messages& messages, const QString& exportFolder, QWidget* parent = nullptr);
+    HistoryWindow(HistoryStore& store, Messages& messages, const Clock& clock, const QString& exportFolder,
+                  QWidget* parent = nullptr);
 
     // Shows the item's history (an item without rows yet is offered all the same), in front.
     void showItem(const QString& itemNumber);
@@ -36,6 +38,7 @@ private:
 
     HistoryStore& m_store;
     Messages& m_messages;
+    const Clock& m_clock;
     QString m_exportFolder;
     QComboBox* m_items;
     QSet<QString> m_known;

@@ -15,8 +15,8 @@
 
 namespace {
 // Steps through the values that can be read: each new value starts where the last one ends,
-// and the last one holds until the last row, whatever that row said.
-QList<QPointF> steps(const QList<Observation>& rows,
+// and the last one holds until the end.
+QList<QPointF> steps(const QList<Observation>& rows, const QDateTime& until,
                      const std::function<std::optional<double>(const Observation&)>& read)
 {
     QList<QPointF> points;
@@ -31,8 +31,8 @@ QList<QPointF> steps(const QList<Observation>& rows,
         }
         points << QPointF(time, *value);
     }
-    if (!points.isEmpty() && !rows.isEmpty()) {
-        const double end = static_cast<double>(rows.last().time.toMSecsSinceEpoch());
+    if (!points.isEmpty()) {
+        const double end = static_cast<double>(std::max(until, rows.last().time).toMSecsSinceEpoch());
         if (end > points.last().x()) {
             points << QPointF(end, points.last().y());
         }
@@ -89,14 +89,15 @@ PriceChart::PriceChart(QWidget* parent) : QChartView(parent)
     m_bids->attachAxis(m_bidAxis);
     setChart(chart);
     applyColours();
-    setRows({});
+    setRows({}, QDateTime::currentDateTimeUtc());
 }
 
-void PriceChart::setRows(const QList<Observation>& rows)
+void PriceChart::setRows(const QList<Observation>& rows, const QDateTime& until)
 {
-    const QList<QPointF> prices = steps(
-        rows, [](const Observation& row) { return priceAmount(row.value(PageField::Price).value_or(QString())); });
-    const QList<QPointF> bids = steps(rows, [](const Observation& row) -> std::optional<double> {
+    const QList<QPointF> prices = steps(rows, until, [](const Observation& row) {
+        return priceAmount(row.value(PageField::Price).value_or(QString()));
+    });
+    const QList<QPointF> bids = steps(rows, until, [](const Observation& row) -> std::optional<double> {
         bool ok = false;
         const int count = row.value(PageField::Bids).value_or(QString()).trimmed().toInt(&ok);
         return ok && count >= 0 ? std::optional<double>(count) : std::nullopt;
@@ -107,9 +108,9 @@ void PriceChart::setRows(const QList<Observation>& rows)
     m_price->setPointsVisible(prices.size() == 1);
     m_bids->setPointsVisible(bids.size() == 1);
 
-    const QDateTime now = QDateTime::currentDateTime();
-    QDateTime first = rows.isEmpty() ? now : rows.first().time.toLocalTime();
-    QDateTime last = rows.isEmpty() ? now : rows.last().time.toLocalTime();
+    const QDateTime end = until.toLocalTime();
+    QDateTime first = rows.isEmpty() ? end : rows.first().time.toLocalTime();
+    QDateTime last = rows.isEmpty() ? end : std::max(end, rows.last().time.toLocalTime());
     if (first.secsTo(last) < 60) {
         first = first.addSecs(-30);
         last = last.addSecs(30);

@@ -11,14 +11,15 @@ class QLineSeries;
 class QValueAxis;
 
 // One item's price over time as steps, with its number of bids on a second scale. A price
-// that cannot be read as an amount is left out; the step before it goes on.
+// that cannot be read as an amount is left out; the step before it goes on. Only changes are
+// stored, so the last value holds until the time given: it is what the item still shows.
 class PriceChart : public QChartView
 {
     Q_OBJECT
 public:
     explicit PriceChart(QWidget* parent = nullptr);
 
-    void setRows(const QList<Observation>& rows);
+    void setRows(const QList<Observation>& rows, const QDateTime& until);
 
     // The corners of the steps: milliseconds since 1970 and the amount.
     QList<QPointF> pricePoints() const;
