@@ -54,13 +54,19 @@ void HistoryFeature::showItem(const QString& itemNumber)
 
 void HistoryFeature::closeWindow()
 {
-    delete m_window.data();
+    if (m_window) {
+        m_window->hide(); // its place is noted while it is still whole
+        delete m_window.data();
+    }
 }
 
 bool HistoryFeature::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Hide && watched == m_window) {
-        m_services.preferences.setValue(WindowKey, m_window->saveGeometry());
+    // A window being destroyed is no history window any more, and has no place worth keeping.
+    if (event->type() == QEvent::Hide) {
+        if (const auto* window = qobject_cast<HistoryWindow*>(watched)) {
+            m_services.preferences.setValue(WindowKey, window->saveGeometry());
+        }
     }
     return QObject::eventFilter(watched, event);
 }
