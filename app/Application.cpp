@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/HistoryFeature.h"
 #include "core/AuctionSite.h"
 #include "core/Monitor.h"
 #include "platform/Clock.h"
@@ -63,6 +64,9 @@ Application::Application(const Environment& environment, const Platform& platfor
     m_actions->fillMenu(*m_menu);
     m_tray =
         std::make_unique<TrayIcon>(*m_window, *m_menu, platform.trayActivation.value_or(TrayIcon::desktopActivation()));
+    m_history = std::make_unique<HistoryFeature>(
+        HistoryFeature::Services{*m_monitor, *m_actions, *m_tray, m_messages, m_clock, m_preferences,
+                                 m_environment.programFolder, platform.keepHistory});
     wire();
 }
 
@@ -79,6 +83,10 @@ void Application::wire()
     connect(m_actions->stop(), &QAction::triggered, m_monitor.get(), &Monitor::stop);
     connect(m_actions->save(), &QAction::triggered, this, &Application::saveGrid);
     connect(m_actions->log(), &QAction::triggered, this, [this] { logWindowMade().present(); });
+    connect(m_actions->history(), &QAction::triggered, this, [this] {
+        const QModelIndex current = m_window->resultsView()->currentIndex();
+        m_history->showItem(current.isValid() ? m_results.text(current.row(), ResultsModel::ItemNumber) : QString());
+    });
     connect(m_actions->setup(), &QAction::triggered, this, &Application::showSetup);
     connect(m_actions->help(), &QAction::triggered, this, &Application::openHelp);
     connect(m_actions->about(), &QAction::triggered, this, &Application::showAbout);
@@ -107,6 +115,7 @@ void Application::start()
     QApplication::setWindowIcon(m_window->windowIcon());
     m_results.reset();
     loadFiles();
+    m_history->start();
     m_actions->setMonitoring(false);
     m_tray->show();
     if (!m_window->restoreGeometry(m_preferences.value(QStringLiteral("mainWindow/geometry")).toByteArray())) {
@@ -145,6 +154,7 @@ void Application::exit()
     delete m_setup.data();
     delete m_log.data();
     delete m_about.data();
+    m_history->closeWindow();
     m_tray->remove();
     m_window->close();
     Q_EMIT exited();
@@ -157,6 +167,7 @@ LogWindow& Application::logWindowMade()
         m_log = new LogWindow;
         m_log->restoreGeometry(m_preferences.value(QStringLiteral("logWindow/geometry")).toByteArray());
         m_log->installEventFilter(this);
+        connect(m_log, &LogWindow::itemWanted, m_history.get(), &HistoryFeature::showItem);
     }
     return *m_log;
 }

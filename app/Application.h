@@ -16,6 +16,7 @@
 
 class Clock;
 class CommandActions;
+class HistoryFeature;
 class Connectivity;
 class MainWindow;
 class Messages;
@@ -49,6 +50,8 @@ public:
         const Clock* clock = nullptr;
         HttpGet::Limits limits;
         std::optional<TrayIcon::Activation> trayActivation;
+        // Off: no history.sqlite is opened and the cycles record nothing (for measuring its cost).
+        bool keepHistory = true;
     };
 
     explicit Application(const Environment& environment);
@@ -72,6 +75,7 @@ public:
     LogWindow* logWindow() const { return m_log; }
     SetupDialog* setupDialog() const { return m_setup; }
     AboutBox* aboutBox() const { return m_about; }
+    HistoryFeature& history() { return *m_history; }
 
 Q_SIGNALS:
     void exited();
@@ -113,6 +117,7 @@ private:
     std::unique_ptr<MainWindow> m_window;
     QMenu* m_menu = nullptr;
     std::unique_ptr<TrayIcon> m_tray;
+    std::unique_ptr<HistoryFeature> m_history;
     QPointer<LogWindow> m_log;
     QPointer<SetupDialog> m_setup;
     QPointer<AboutBox> m_about;

@@ -46,6 +46,7 @@ void Monitor::stop()
         // The item that was on its way ends as every item does.
         Q_EMIT statusChanged(QStringLiteral("Stopped"));
         dropCycle();
+        Q_EMIT cycleEnded();
     }
 }
 
@@ -136,13 +137,16 @@ void Monitor::runCycle()
     connect(m_cycle.get(), &MonitoringCycle::logLine, this, &Monitor::logLine);
     connect(m_cycle.get(), &MonitoringCycle::priceChanged, this, &Monitor::priceChanged);
     connect(m_cycle.get(), &MonitoringCycle::changesMet, this, &Monitor::raiseAlerts);
+    connect(m_cycle.get(), &MonitoringCycle::pageRead, this, &Monitor::pageRead);
     connect(m_cycle.get(), &MonitoringCycle::finished, this, &Monitor::cycleFinished);
+    Q_EMIT cycleStarted();
     m_cycle->start();
 }
 
 void Monitor::cycleFinished(MonitoringCycle::Outcome outcome)
 {
     dropCycle();
+    Q_EMIT cycleEnded();
     if (outcome == MonitoringCycle::Outcome::Halted) {
         // A page that could not be read ends monitoring; the commands show it stopped.
         m_watching = false;

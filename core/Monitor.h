@@ -56,6 +56,10 @@ Q_SIGNALS:
     void countdownChanged(const QString& text);
     void logLine(const QString& line);
     void priceChanged(const QString& itemNumber, const QString& oldPrice, const QString& newPrice);
+    // A cycle begins; every page it reads follows; it ends, completed, halted or stopped.
+    void cycleStarted();
+    void pageRead(const QString& itemNumber, const ItemPageReading& reading);
+    void cycleEnded();
     // The pop-up alert: show the log window.
     void logWindowWanted();
 

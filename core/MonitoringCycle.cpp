@@ -126,6 +126,7 @@ std::optional<QString> MonitoringCycle::write(const ItemPageReading& reading)
             results.setText(m_index, target.column, *value);
         }
     }
+    Q_EMIT pageRead(m_itemNumber, reading);
     return reading.failure;
 }
 

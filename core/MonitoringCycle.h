@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/HttpGet.h"
+#include "core/ItemPageReader.h"
 
 #include <QObject>
 #include <QString>
@@ -10,7 +11,6 @@ class Clock;
 class Messages;
 class QStringListModel;
 class ResultsModel;
-struct ItemPageReading;
 struct Message;
 
 // One pass over the item list: for each item in turn it writes the number into the item's row,
@@ -46,6 +46,8 @@ Q_SIGNALS:
     void statusChanged(const QString& text);
     void logLine(const QString& line);
     void priceChanged(const QString& itemNumber, const QString& oldPrice, const QString& newPrice);
+    // A page's values are in the item's row (and a changed price logged): what the page said.
+    void pageRead(const QString& itemNumber, const ItemPageReading& reading);
     // An item whose page changed a price is done: the alerts are due.
     void changesMet();
     void finished(MonitoringCycle::Outcome outcome);

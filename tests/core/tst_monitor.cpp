@@ -108,6 +108,30 @@ private Q_SLOTS:
         QCOMPARE(rig.events, (QStringList{"sound", "log window"}));
     }
 
+    // A cycle's pages come between its start and its end, whether it completes or is stopped.
+    void cycleFramesThePagesItReads()
+    {
+        Rig rig;
+        QStringList frame;
+        QObject::connect(&rig.monitor, &Monitor::cycleStarted, [&frame] { frame << QStringLiteral("started"); });
+        QObject::connect(&rig.monitor, &Monitor::pageRead,
+                         [&frame](const QString& number, const ItemPageReading& page) {
+                             frame << number + u' ' + page.value(PageField::Seller).value_or(QString());
+                         });
+        QObject::connect(&rig.monitor, &Monitor::cycleEnded, [&frame] { frame << QStringLiteral("ended"); });
+        rig.serve(QStringLiteral("1001"), pricePage(QStringLiteral("$2.00")));
+        rig.serve(QStringLiteral("1002"), Response::silent());
+        rig.monitor.start();
+        QTRY_COMPARE(rig.site.requests().size(), 2);
+        QCOMPARE(frame, (QStringList{"started", "1001 bob (12)"}));
+        rig.monitor.stop();
+        rig.serve(QStringLiteral("1002"), pricePage(QStringLiteral("$2.00"), QStringLiteral("al (1)")));
+        rig.monitor.start();
+        QTRY_VERIFY(rig.cycleEnded());
+        QCOMPARE(frame, (QStringList{"started", "1001 bob (12)", "ended", "started", "1001 bob (12)", "1002 al (1)",
+                                     "ended"}));
+    }
+
     void emptyListCompletesAtOnce()
     {
         Rig rig(QStringList{});

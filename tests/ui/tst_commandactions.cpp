@@ -27,6 +27,7 @@ private Q_SLOTS:
         QTest::newRow("Stop") << &CommandActions::stop << QKeySequence(Qt::SHIFT | Qt::Key_F5) << false << true;
         QTest::newRow("Save") << &CommandActions::save << QKeySequence(Qt::CTRL | Qt::Key_S) << true << false;
         QTest::newRow("Log") << &CommandActions::log << QKeySequence(Qt::CTRL | Qt::Key_L) << true << true;
+        QTest::newRow("History") << &CommandActions::history << QKeySequence(Qt::CTRL | Qt::Key_H) << true << true;
         QTest::newRow("Setup") << &CommandActions::setup << QKeySequence(Qt::CTRL | Qt::Key_Comma) << true << false;
         QTest::newRow("Help") << &CommandActions::help << QKeySequence(Qt::Key_F1) << true << true;
         QTest::newRow("Exit") << &CommandActions::exit << QKeySequence(Qt::CTRL | Qt::Key_Q) << true << false;

@@ -1,8 +1,10 @@
 #include "tests/support/TestMain.h"
 #include "ui/dialogs/LogWindow.h"
 
+#include <QListView>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 
 class TestLogWindow : public QObject
 {
@@ -39,6 +41,37 @@ private Q_SLOTS:
         QCOMPARE(log.lines().last(), QString::number(LogWindow::LineLimit + 2));
     }
 
+    void enterOnALineAsksForTheItemsHistory_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("wanted");
+
+        QTest::newRow("price change") << "At 09:05:00 : Item #3141592601 Price= US $1,000.00"
+                                      << QStringList{"3141592601"};
+        QTest::newRow("odd number") << "At 23:59:59 : Item #a b Price= x Price= y" << QStringList{"a b"};
+        QTest::newRow("other text") << "Item #1001 Price= $2.00" << QStringList();
+    }
+
+    void enterOnALineAsksForTheItemsHistory()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, wanted);
+
+        LogWindow log;
+        log.appendLine(line);
+        log.present();
+        QVERIFY(QTest::qWaitForWindowActive(&log));
+        QSignalSpy itemWanted(&log, &LogWindow::itemWanted);
+        auto* view = log.findChild<QListView*>(QStringLiteral("logList"));
+        view->setFocus();
+        view->setCurrentIndex(view->model()->index(0, 0));
+        QTest::keyClick(view, Qt::Key_Return);
+        QStringList asked;
+        for (const QList<QVariant>& signal : itemWanted) {
+            asked << signal.at(0).toString();
+        }
+        QCOMPARE(asked, wanted);
+    }
 };
 
 BIDORRA_WIDGET_TEST_MAIN(TestLogWindow)

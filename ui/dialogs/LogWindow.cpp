@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QListView>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStringListModel>
 #include <QStyle>
@@ -70,6 +71,11 @@ LogWindow::LogWindow(QWidget* parent)
         m_pending.clear();
         m_lines->setStringList({});
     });
+    connect(m_view, &QListView::activated, this, [this](const QModelIndex& index) {
+        if (const std::optional<QString> itemNumber = itemNumberIn(index.data().toString())) {
+            Q_EMIT itemWanted(*itemNumber);
+        }
+    });
 }
 
 void LogWindow::appendLine(const QString& line)
@@ -108,6 +114,14 @@ void LogWindow::flush()
 QStringList LogWindow::lines() const
 {
     return m_lines->stringList() + m_pending;
+}
+
+std::optional<QString> LogWindow::itemNumberIn(const QString& line)
+{
+    static const QRegularExpression pattern(QStringLiteral("^At \\d\\d:\\d\\d:\\d\\d : Item #(.*) Price= "),
+                                            QRegularExpression::InvertedGreedinessOption);
+    const QRegularExpressionMatch match = pattern.match(line);
+    return match.hasMatch() ? std::optional(match.captured(1)) : std::nullopt;
 }
 
 void LogWindow::present()

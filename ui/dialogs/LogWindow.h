@@ -2,12 +2,14 @@
 
 #include <QDialog>
 #include <QTimer>
+#include <optional>
 
 class QListView;
 class QStringListModel;
 
 // The Auction Log: the price changes met, oldest at the top. OK hides the window and keeps the
-// lines; its close box deletes the window and the lines with it.
+// lines; its close box deletes the window and the lines with it. A double-click or Enter on a
+// line asks for that item's history.
 class LogWindow : public QDialog
 {
     Q_OBJECT
@@ -19,11 +21,16 @@ public:
 
     void appendLine(const QString& line);
     QStringList lines() const;
+    // The item number of a line "At hh:mm:ss : Item #<number> Price= <price>".
+    static std::optional<QString> itemNumberIn(const QString& line);
 
     // The Log command: shown, in front and active.
     void present();
     // The pop-up alert: shown and in front, but the keyboard stays where the user is typing.
     void popUp();
+
+Q_SIGNALS:
+    void itemWanted(const QString& itemNumber);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

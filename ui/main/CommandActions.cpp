@@ -16,12 +16,16 @@ CommandActions::CommandActions(Settings& settings, QObject* parent) : QObject(pa
     m_save = make(QString(), QStringLiteral("Save"), QStringLiteral("Save Grid Contents"), QStringLiteral("save"));
     m_log = make(QStringLiteral("Auction Log"), QStringLiteral("Log"), QStringLiteral("Show Auction  Log"),
                  QStringLiteral("log"));
+    m_history = make(QStringLiteral("Price History"), QStringLiteral("History"), QStringLiteral("Show Price History"),
+                     QStringLiteral("history"));
     m_setup = make(QStringLiteral("Setup"), QStringLiteral("Setup"), QStringLiteral("Program Setup"),
                    QStringLiteral("setup"));
     m_sound = make(QStringLiteral("Sound Notification"), QStringLiteral("Sound"),
                    QStringLiteral("Set Sound Notification"), QStringLiteral("sound"));
     m_window = make(QStringLiteral("Pop-up Window Notification"), QStringLiteral("Window"),
                     QStringLiteral("Set Pop-up Window Notification"), QStringLiteral("window"));
+    m_notification = make(QStringLiteral("Desktop Notification"), QStringLiteral("Notify"),
+                          QStringLiteral("Set Desktop Notification"), QStringLiteral("notify"));
     m_help = make(QStringLiteral("Help"), QStringLiteral("Help"), QStringLiteral("Open Help"), QStringLiteral("help"));
     m_about = make(QStringLiteral("About"), QStringLiteral("About"), QStringLiteral("About Bidorra"),
                    QStringLiteral("about"));
@@ -32,16 +36,18 @@ CommandActions::CommandActions(Settings& settings, QObject* parent) : QObject(pa
     m_stop->setShortcut(Qt::SHIFT | Qt::Key_F5);
     m_save->setShortcut(QKeySequence::Save);
     m_log->setShortcut(Qt::CTRL | Qt::Key_L);
+    m_history->setShortcut(Qt::CTRL | Qt::Key_H);
     m_setup->setShortcut(Qt::CTRL | Qt::Key_Comma);
     m_help->setShortcut(Qt::Key_F1);
     m_exit->setShortcut(Qt::CTRL | Qt::Key_Q);
-    for (QAction* action : {m_start, m_stop, m_save, m_log, m_setup, m_help, m_exit}) {
+    for (QAction* action : {m_start, m_stop, m_save, m_log, m_history, m_setup, m_help, m_exit}) {
         action->setToolTip(action->toolTip() + QStringLiteral(" (") +
                            action->shortcut().toString(QKeySequence::NativeText) + u')');
     }
 
     m_sound->setCheckable(true);
     m_window->setCheckable(true);
+    m_notification->setCheckable(true);
     m_sound->setChecked(settings.playSound());
     m_window->setChecked(settings.popUpLog());
     connect(m_sound, &QAction::toggled, &settings, &Settings::setPlaySound);
@@ -74,7 +80,7 @@ void CommandActions::fillToolBar(QToolBar& toolBar) const
 {
     toolBar.addActions({m_start, m_stop});
     toolBar.addSeparator();
-    toolBar.addActions({m_save, m_log, m_setup});
+    toolBar.addActions({m_save, m_log, m_history, m_setup});
     toolBar.addSeparator();
     toolBar.addActions({m_sound, m_window});
     toolBar.addSeparator();
@@ -90,9 +96,9 @@ void CommandActions::fillMenu(QMenu& menu) const
     menu.addSeparator();
     menu.addActions({m_about, m_help});
     menu.addSeparator();
-    menu.addActions({m_window, m_sound});
+    menu.addActions({m_window, m_sound, m_notification});
     menu.addSeparator();
-    menu.addActions({m_setup, m_log});
+    menu.addActions({m_setup, m_log, m_history});
     menu.addSeparator();
     menu.addActions({m_stop, m_start});
 }

@@ -8,7 +8,8 @@ class QToolBar;
 class Settings;
 
 // One action per command, shared by the toolbar, the pop-up menu and the tray. Enabled states
-// follow monitoring; the two alert toggles follow the settings both ways.
+// follow monitoring; the two alert toggles follow the settings both ways. The desktop
+// notification's toggle is kept in the user's preferences by whoever owns that alert.
 class CommandActions : public QObject
 {
     Q_OBJECT
@@ -19,9 +20,11 @@ public:
     QAction* stop() const { return m_stop; }
     QAction* save() const { return m_save; }
     QAction* log() const { return m_log; }
+    QAction* history() const { return m_history; }
     QAction* setup() const { return m_setup; }
     QAction* sound() const { return m_sound; }
     QAction* window() const { return m_window; }
+    QAction* notification() const { return m_notification; }
     QAction* help() const { return m_help; }
     QAction* about() const { return m_about; }
     QAction* exit() const { return m_exit; }
@@ -29,9 +32,10 @@ public:
     // Stopped: Start, Save, Setup and Exit; monitoring: Stop. Log and the rest always.
     void setMonitoring(bool monitoring);
 
-    // The toolbar: Start Stop | Save Log Setup | Sound Window | Help About | Exit |
+    // The toolbar: Start Stop | Save Log History Setup | Sound Window | Help About | Exit |
     void fillToolBar(QToolBar& toolBar) const;
-    // The pop-up menu, top to bottom: Exit | About Help | Window Sound | Setup Log | Stop Go
+    // The pop-up menu, top to bottom:
+    // Exit | About Help | Window Sound Desktop | Setup Log History | Stop Go
     void fillMenu(QMenu& menu) const;
 
 private:
@@ -41,9 +45,11 @@ private:
     QAction* m_stop;
     QAction* m_save;
     QAction* m_log;
+    QAction* m_history;
     QAction* m_setup;
     QAction* m_sound;
     QAction* m_window;
+    QAction* m_notification;
     QAction* m_help;
     QAction* m_about;
     QAction* m_exit;

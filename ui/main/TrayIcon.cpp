@@ -52,6 +52,12 @@ bool TrayIcon::isShown() const
     return m_trayAvailable && m_icon.isVisible();
 }
 
+void TrayIcon::notify(const QString& title, const QString& text)
+{
+    m_icon.showMessage(title, text, Icons::program(), 10000);
+    Q_EMIT notified(title, text);
+}
+
 bool TrayIcon::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == &m_window && event->type() == QEvent::Close && !m_removed) {

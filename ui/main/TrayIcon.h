@@ -33,8 +33,13 @@ public:
 
     QSystemTrayIcon& icon() { return m_icon; }
 
+    // A desktop notification from the icon: through the desktop's notification server where one
+    // runs, else as a balloon beside the icon.
+    void notify(const QString& title, const QString& text);
+
 Q_SIGNALS:
     void windowWanted();
+    void notified(const QString& title, const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

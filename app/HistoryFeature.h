@@ -1,0 +1,57 @@
+#pragma once
+
+#include "storage/HistoryStore.h"
+#include "ui/dialogs/HistoryWindow.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class Clock;
+class CommandActions;
+class Messages;
+class Monitor;
+class QSettings;
+class TrayIcon;
+
+// The price history and the desktop notification: it keeps what every cycle reads in the
+// history file, owns the history window and the notification's switch, which lives in the
+// user's preferences and is off until the user turns it on.
+class HistoryFeature : public QObject
+{
+    Q_OBJECT
+public:
+    struct Services
+    {
+        Monitor& monitor;
+        CommandActions& actions;
+        TrayIcon& tray;
+        Messages& messages;
+        const Clock& clock;
+        QSettings& preferences;
+        QString programFolder;
+        bool keepHistory = true; // off: nothing is read or written, as if the feature were not there
+    };
+
+    explicit HistoryFeature(const Services& services, QObject* parent = nullptr);
+    ~HistoryFeature() override;
+
+    // Opens the history file and starts keeping what the cycles read.
+    void start();
+    // The window, in front, showing the item (or the one it showed, when the number is empty).
+    void showItem(const QString& itemNumber);
+    void closeWindow();
+
+    HistoryStore& store() { return m_store; }
+    HistoryWindow* window() const { return m_window; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void priceChanged(const QString& itemNumber, const QString& oldPrice, const QString& newPrice);
+
+    Services m_services;
+    HistoryStore m_store;
+    QPointer<HistoryWindow> m_window;
+};

@@ -1,0 +1,168 @@
+#include "ui/dialogs/PriceChart.h"
+
+#include "core/PriceText.h"
+#include "ui/Colors.h"
+
+#include <QDateTimeAxis>
+#include <QEvent>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <optional>
+
+namespace {
+// Steps through the values that can be read: each new value starts where the last one ends,
+// and the last one holds until the end.
+QList<QPointF> steps(const QList<Observation>& rows, const QDateTime& until,
+                     const std::function<std::optional<double>(const Observation&)>& read)
+{
+    QList<QPointF> points;
+    for (const Observation& row : rows) {
+        const std::optional<double> value = read(row);
+        const double time = static_cast<double>(row.time.toMSecsSinceEpoch());
+        if (!value || (!points.isEmpty() && points.last().y() == *value)) {
+            continue;
+        }
+        if (!points.isEmpty()) {
+            points << QPointF(time, points.last().y());
+        }
+        points << QPointF(time, *value);
+    }
+    if (!points.isEmpty()) {
+        const double end = static_cast<double>(std::max(until, rows.last().time).toMSecsSinceEpoch());
+        if (end > points.last().x()) {
+            points << QPointF(end, points.last().y());
+        }
+    }
+    return points;
+}
+
+// A range with room above and below, never empty.
+std::pair<double, double> span(const QList<QPointF>& points, double least)
+{
+    if (points.isEmpty()) {
+        return {0, least};
+    }
+    const auto [low, high] = std::minmax_element(points.begin(), points.end(),
+                                                 [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+    const double margin = std::max((high->y() - low->y()) * 0.1, least);
+    return {std::max(0.0, low->y() - margin), high->y() + margin};
+}
+} // namespace
+
+PriceChart::PriceChart(QWidget* parent) : QChartView(parent)
+{
+    setObjectName(QStringLiteral("priceChart"));
+    setAccessibleName(tr("Price and bids over time"));
+    setRenderHint(QPainter::Antialiasing);
+    setMinimumHeight(220);
+
+    auto* chart = new QChart;
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    m_price = new QLineSeries(chart);
+    m_price->setName(QStringLiteral("Price"));
+    m_bids = new QLineSeries(chart);
+    m_bids->setName(QStringLiteral("Bids"));
+    chart->addSeries(m_price);
+    chart->addSeries(m_bids);
+
+    m_timeAxis = new QDateTimeAxis(chart);
+    m_timeAxis->setFormat(QStringLiteral("MMM d HH:mm"));
+    m_timeAxis->setTickCount(5);
+    m_priceAxis = new QValueAxis(chart);
+    m_priceAxis->setLabelFormat(QStringLiteral("%.2f"));
+    m_priceAxis->setTitleText(QStringLiteral("Price"));
+    m_bidAxis = new QValueAxis(chart);
+    m_bidAxis->setLabelFormat(QStringLiteral("%d"));
+    m_bidAxis->setTitleText(QStringLiteral("Bids"));
+    chart->addAxis(m_timeAxis, Qt::AlignBottom);
+    chart->addAxis(m_priceAxis, Qt::AlignLeft);
+    chart->addAxis(m_bidAxis, Qt::AlignRight);
+    m_price->attachAxis(m_timeAxis);
+    m_price->attachAxis(m_priceAxis);
+    m_bids->attachAxis(m_timeAxis);
+    m_bids->attachAxis(m_bidAxis);
+    setChart(chart);
+    applyColours();
+    setRows({}, QDateTime::currentDateTimeUtc());
+}
+
+void PriceChart::setRows(const QList<Observation>& rows, const QDateTime& until)
+{
+    const QList<QPointF> prices = steps(rows, until, [](const Observation& row) {
+        return priceAmount(row.value(PageField::Price).value_or(QString()));
+    });
+    const QList<QPointF> bids = steps(rows, until, [](const Observation& row) -> std::optional<double> {
+        bool ok = false;
+        const int count = row.value(PageField::Bids).value_or(QString()).trimmed().toInt(&ok);
+        return ok && count >= 0 ? std::optional<double>(count) : std::nullopt;
+    });
+    m_price->replace(prices);
+    m_bids->replace(bids);
+    // A single reading still shows as a point.
+    m_price->setPointsVisible(prices.size() == 1);
+    m_bids->setPointsVisible(bids.size() == 1);
+
+    const QDateTime end = until.toLocalTime();
+    QDateTime first = rows.isEmpty() ? end : rows.first().time.toLocalTime();
+    QDateTime last = rows.isEmpty() ? end : std::max(end, rows.last().time.toLocalTime());
+    if (first.secsTo(last) < 60) {
+        first = first.addSecs(-30);
+        last = last.addSecs(30);
+    }
+    m_timeAxis->setRange(first, last);
+    m_timeAxis->setFormat(first.daysTo(last) >= 1 ? QStringLiteral("MMM d HH:mm") : QStringLiteral("HH:mm:ss"));
+    const auto [priceLow, priceHigh] = span(prices, 1.0);
+    m_priceAxis->setRange(priceLow, priceHigh);
+    m_priceAxis->applyNiceNumbers();
+    const auto [bidLow, bidHigh] = span(bids, 1.0);
+    m_bidAxis->setRange(std::floor(bidLow), std::ceil(bidHigh));
+    m_bidAxis->applyNiceNumbers();
+}
+
+QList<QPointF> PriceChart::pricePoints() const
+{
+    return m_price->points();
+}
+
+QList<QPointF> PriceChart::bidPoints() const
+{
+    return m_bids->points();
+}
+
+void PriceChart::changeEvent(QEvent* event)
+{
+    QChartView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        applyColours();
+    }
+}
+
+// The chart draws in the window's own colours, so a dark desktop gets a dark chart.
+void PriceChart::applyColours()
+{
+    const QPalette colours = palette();
+    const QColor base = colours.color(QPalette::Base);
+    const QColor text = colours.color(QPalette::Text);
+    QChart* chart = this->chart();
+    chart->setBackgroundBrush(base);
+    chart->setBackgroundPen(Qt::NoPen);
+    chart->legend()->setLabelColor(text);
+    const QColor grid = colours.color(QPalette::Mid);
+    for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(m_timeAxis), static_cast<QAbstractAxis*>(m_priceAxis),
+                                static_cast<QAbstractAxis*>(m_bidAxis)}) {
+        axis->setLabelsColor(text);
+        axis->setTitleBrush(text);
+        axis->setLinePenColor(text);
+        axis->setGridLineColor(grid);
+    }
+    const QColor price = Colors::readable(QColor(0, 0, 128), base, Colors::readable(QColor(120, 180, 255), base, text));
+    const QColor bids = Colors::readable(QColor(168, 72, 0), base, Colors::readable(QColor(255, 170, 70), base, text));
+    m_price->setPen(QPen(price, 2.5));
+    m_bids->setPen(QPen(bids, 1.5, Qt::DashLine));
+}
