@@ -16,8 +16,8 @@
 
 class Clock;
 class CommandActions;
-class HistoryFeature;
 class Connectivity;
+class HistoryFeature;
 class MainWindow;
 class Messages;
 class Monitor;

@@ -10,7 +10,7 @@
 
 namespace {
 // The id of the installed desktop entry, which desktops match the running window with.
-const QString DesktopEntryId = QStringLiteral("org.bidorra.Bidorra");
+const QString DesktopEntryId = QStringLiteral("org.bidorra.bidorra");
 
 // --help and --version print and end the program before any window system is touched, so they
 // work without a display. Any other argument is an error. The exit code when the program is
