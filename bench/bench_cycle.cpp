@@ -2,6 +2,7 @@
 // caller gives, monitoring a list of N items on a site at HOST. It prints one line per cycle:
 // the number of items and the wall time from Start to "Timer ON...".
 //   bench_cycle HOST ITEMS CYCLES [--history-off]
+// With --history-off the program keeps no price history, to measure what keeping it costs.
 #include "app/Application.h"
 #include "core/Monitor.h"
 #include "tests/support/TempProgramFolder.h"
@@ -70,7 +71,7 @@ int main(int argc, char* argv[])
     QApplication qt(argc, argv);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() < 4) {
-        QTextStream(stderr) << "usage: bench_cycle HOST ITEMS CYCLES\n";
+        QTextStream(stderr) << "usage: bench_cycle HOST ITEMS CYCLES [--history-off]\n";
         return 2;
     }
     TempProgramFolder folder;
@@ -81,7 +82,10 @@ int main(int argc, char* argv[])
     folder.write(QStringLiteral("list.ini"), list);
     // As a user keeps it: the log pops up; the sound is left off, as this machine has none.
     folder.write(QStringLiteral("Setup.ini"), "PlayWave=False\r\nOpenWindow=True\r\nMinutes=5\r\n");
-    Application application({folder.path(), folder.path(), arguments[1], folder.file(QStringLiteral("prefs.conf"))});
+    Application::Platform platform;
+    platform.keepHistory = !arguments.contains(QStringLiteral("--history-off"));
+    Application application({folder.path(), folder.path(), arguments[1], folder.file(QStringLiteral("prefs.conf"))},
+                            platform);
     application.start();
     CycleRunner runner(application, arguments[3].toInt());
     QTimer::singleShot(500, &runner, &CycleRunner::start);
