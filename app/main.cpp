@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/TerminationSignals.h"
 #include "core/AuctionSite.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@ int main(int argc, char* argv[])
     const QString preferences =
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/bidorra.conf");
     Application application({folder, folder, QString::fromLatin1(DefaultSiteHost), preferences});
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &application, &Application::exit);
     application.start();
     return QApplication::exec();
 }

@@ -4,6 +4,7 @@
 // help page and the sound are the ones beside this executable.
 
 #include "app/Application.h"
+#include "app/TerminationSignals.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,6 +22,8 @@ int main(int argc, char* argv[])
     const QString folder = QDir(arguments[1]).absolutePath();
     Application application({folder, QApplication::applicationDirPath(), arguments[2],
                              QDir(folder).filePath(QStringLiteral("bidorra.conf"))});
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &application, &Application::exit);
     application.start();
     return app.exec();
 }
