@@ -146,6 +146,11 @@ QStringList textLines(const QByteArray& bytes)
 QByteArray textFileBytes(const QStringList& lines)
 {
     QByteArray bytes;
+    // Reading drops a byte order mark at the start of a file, as editors may write one; a first
+    // line that starts with one keeps it behind a second.
+    if (!lines.isEmpty() && lines.first().startsWith(QChar(0xFEFF))) {
+        bytes = "\xef\xbb\xbf";
+    }
     for (const QString& line : lines) {
         bytes += line.toUtf8();
         bytes += "\r\n";

@@ -22,6 +22,7 @@ private Q_SLOTS:
         QTest::newRow("CR") << QByteArray("a\rb") << QStringList{"a", "b"};
         QTest::newRow("empty lines stay") << QByteArray("a\r\n\r\n\nb") << QStringList{"a", "", "", "b"};
         QTest::newRow("UTF-8") << QByteArray("Zo\xc3\xab\r\n") << QStringList{"Zoë"};
+        QTest::newRow("byte order mark dropped") << QByteArray("\xef\xbb\xbf") + "a\r\n" << QStringList{"a"};
         QTest::newRow("Latin-1 when not UTF-8") << QByteArray("Zo\xeb\r\n") << QStringList{"Zoë"};
         QTest::newRow("empty file") << QByteArray() << QStringList{};
     }
