@@ -5,6 +5,8 @@
 #include "fuzz/FuzzCheck.h"
 #include "storage/SettingsFile.h"
 
+#include <utility>
+
 namespace {
 SettingsRead saveAndLoad(const SettingsTexts& texts)
 {
@@ -14,6 +16,7 @@ SettingsRead saveAndLoad(const SettingsTexts& texts)
 void fieldsComeBack(const QByteArray& bytes)
 {
     const QStringList lines = textLines(bytes);
+    // The alerts from the input's length, so that every pair of them comes by.
     const SettingsTexts texts{bytes.size() % 2 == 1, bytes.size() % 3 == 1, lines.value(0), lines.value(1),
                               lines.value(2)};
     Interval typed;
