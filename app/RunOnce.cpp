@@ -1,6 +1,7 @@
 #include "app/RunOnce.h"
 
 #include "app/SingleInstance.h"
+#include "app/TerminationSignals.h"
 #include "ui/main/MainWindow.h"
 
 #include <QApplication>
@@ -9,6 +10,15 @@ int runOnce(const Environment& environment)
 {
     SingleInstance instance(SingleInstance::serverNameFor(environment.programFolder));
     std::unique_ptr<Application> application;
+    // SIGTERM and SIGINT end the program as Exit does, or at once while nothing runs yet.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &instance, [&] {
+        if (application) {
+            application->exit();
+        } else {
+            QCoreApplication::exit(0);
+        }
+    });
     QObject::connect(&instance, &SingleInstance::running, &instance, [&] {
         application = std::make_unique<Application>(environment);
         QObject::connect(&instance, &SingleInstance::windowWanted, &application->mainWindow(), &MainWindow::bringBack);

@@ -4,9 +4,17 @@
 
 ItemListRead loadItemList(const QString& path)
 {
-    const TextRead file = readTextFile(path);
-    ItemListRead read{{}, file.error};
-    for (const QString& line : file.lines) {
+    const FileBytes file = readFileBytes(path);
+    if (file.error) {
+        return {{}, file.error};
+    }
+    return parseItemList(file.bytes);
+}
+
+ItemListRead parseItemList(const QByteArray& bytes)
+{
+    ItemListRead read;
+    for (const QString& line : textLines(bytes)) {
         if (line.size() > ItemNumberLimit) {
             read.error = FileError::fromErrno(EOVERFLOW);
             break;

@@ -20,4 +20,6 @@ inline constexpr qsizetype ItemNumberLimit = 64;
 // One item number per line, in list order. Empty lines are skipped; every other line is an
 // entry exactly as it stands, blanks and duplicates included.
 ItemListRead loadItemList(const QString& path);
+// What loadItemList reads from the file's bytes.
+ItemListRead parseItemList(const QByteArray& bytes);
 std::optional<FileError> saveItemList(const QString& path, const QStringList& items);

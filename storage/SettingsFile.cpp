@@ -40,13 +40,17 @@ std::optional<int> wholeNumberDown(const QString& text)
 
 SettingsRead loadSettings(const QString& path)
 {
-    SettingsRead read;
-    const TextRead file = readTextFile(path);
+    const FileBytes file = readFileBytes(path);
     if (file.error) {
-        read.error = file.error;
-        return read;
+        return {{}, file.error};
     }
-    for (const QString& line : file.lines) {
+    return parseSettings(file.bytes);
+}
+
+SettingsRead parseSettings(const QByteArray& bytes)
+{
+    SettingsRead read;
+    for (const QString& line : textLines(bytes)) {
         // A line takes effect whole or not at all: the one that fails changes nothing.
         StoredSettings next = read.values;
         if (line.contains(u"=True") && line.contains(u"OpenWindow")) {
@@ -74,11 +78,16 @@ SettingsRead loadSettings(const QString& path)
 
 std::optional<FileError> saveSettings(const QString& path, const SettingsTexts& texts)
 {
-    return writeTextFile(path, {
-                                   QStringLiteral("PlayWave=") + flagText(texts.playSound),
-                                   QStringLiteral("OpenWindow=") + flagText(texts.popUpLog),
-                                   QStringLiteral("Hours=") + fieldText(texts.hours),
-                                   QStringLiteral("Minutes=") + fieldText(texts.minutes),
-                                   QStringLiteral("Seconds=") + fieldText(texts.seconds),
-                               });
+    return writeTextFile(path, settingsLines(texts));
+}
+
+QStringList settingsLines(const SettingsTexts& texts)
+{
+    return {
+        QStringLiteral("PlayWave=") + flagText(texts.playSound),
+        QStringLiteral("OpenWindow=") + flagText(texts.popUpLog),
+        QStringLiteral("Hours=") + fieldText(texts.hours),
+        QStringLiteral("Minutes=") + fieldText(texts.minutes),
+        QStringLiteral("Seconds=") + fieldText(texts.seconds),
+    };
 }

@@ -4,6 +4,7 @@
 #include "storage/TextFile.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The alerts and the interval as the settings file holds them.
@@ -39,6 +40,10 @@ inline constexpr auto SettingsErrorHeadline = "Erro with Setup.ini File";
 
 SettingsRead loadSettings(const QString& path);
 std::optional<FileError> saveSettings(const QString& path, const SettingsTexts& texts);
+
+// What loadSettings reads from the file's bytes, and the lines saveSettings writes.
+SettingsRead parseSettings(const QByteArray& bytes);
+QStringList settingsLines(const SettingsTexts& texts);
 
 // A field's text as an interval part: the number rounded toward minus infinity ("2.7" is 2,
 // "-1.5" is -2). Nothing for text that is no plain decimal number or does not fit an int.

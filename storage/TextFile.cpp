@@ -103,7 +103,7 @@ QString fileErrorText(const QString& headline, const FileError& error)
            error.description;
 }
 
-TextRead readTextFile(const QString& path, qint64 maxBytes)
+FileBytes readFileBytes(const QString& path, qint64 maxBytes)
 {
     // Not following a link, and not waiting for a writer should the path be a pipe.
     Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
@@ -135,7 +135,27 @@ TextRead readTextFile(const QString& path, qint64 maxBytes)
         }
         bytes.append(buffer, got);
     }
-    return {splitLines(decodeText(bytes)), std::nullopt};
+    return {bytes, std::nullopt};
+}
+
+QStringList textLines(const QByteArray& bytes)
+{
+    return splitLines(decodeText(bytes));
+}
+
+QByteArray textFileBytes(const QStringList& lines)
+{
+    QByteArray bytes;
+    // Reading drops a byte order mark at the start of a file, as editors may write one; a first
+    // line that starts with one keeps it behind a second.
+    if (!lines.isEmpty() && lines.first().startsWith(QChar(0xFEFF))) {
+        bytes = "\xef\xbb\xbf";
+    }
+    for (const QString& line : lines) {
+        bytes += line.toUtf8();
+        bytes += "\r\n";
+    }
+    return bytes;
 }
 
 std::optional<FileError> writeTextFile(const QString& path, const QStringList& lines)
@@ -150,11 +170,7 @@ std::optional<FileError> writeTextFile(const QString& path, const QStringList& l
         return FileError::notRegularFile(S_ISLNK(status.st_mode) ? ELOOP : S_ISDIR(status.st_mode) ? EISDIR : EINVAL);
     }
 
-    QByteArray bytes;
-    for (const QString& line : lines) {
-        bytes += line.toUtf8();
-        bytes += "\r\n";
-    }
+    const QByteArray bytes = textFileBytes(lines);
     QByteArray temporary = target + ".XXXXXX";
     Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
     if (file.get() < 0) {

@@ -160,6 +160,13 @@ private Q_SLOTS:
         reset.body = {{reset.body.first().bytes.left(200), 0}};
         reset.ending = Response::Ending::Drop;
         QTest::newRow("reset in the body") << reset << NoAnswer << "Error Retrieving Data";
+        // Neither ends by itself; the header limit or the deadline ends them.
+        Response endlessHeader;
+        endlessHeader.ending = Response::Ending::EndlessHeader;
+        QTest::newRow("endless header") << endlessHeader << NoAnswer << "Error Retrieving Data";
+        Response drip = pricePage(QStringLiteral("$9.00"));
+        drip.dripMs = 20; // some ten seconds for the page, far past the deadline
+        QTest::newRow("body dripped byte by byte") << drip << NoAnswer << "Error Retrieving Data";
     }
 
     void itemThatFailsShowsItsMessageAndTheCycleGoesOn()

@@ -22,6 +22,7 @@ private Q_SLOTS:
         QTest::newRow("CR") << QByteArray("a\rb") << QStringList{"a", "b"};
         QTest::newRow("empty lines stay") << QByteArray("a\r\n\r\n\nb") << QStringList{"a", "", "", "b"};
         QTest::newRow("UTF-8") << QByteArray("Zo\xc3\xab\r\n") << QStringList{"Zoë"};
+        QTest::newRow("byte order mark dropped") << QByteArray("\xef\xbb\xbf") + "a\r\n" << QStringList{"a"};
         QTest::newRow("Latin-1 when not UTF-8") << QByteArray("Zo\xeb\r\n") << QStringList{"Zoë"};
         QTest::newRow("empty file") << QByteArray() << QStringList{};
     }
@@ -33,9 +34,9 @@ private Q_SLOTS:
 
         TempProgramFolder folder;
         folder.write(QStringLiteral("f.ini"), bytes);
-        const TextRead read = readTextFile(folder.file(QStringLiteral("f.ini")));
+        const FileBytes read = readFileBytes(folder.file(QStringLiteral("f.ini")));
         QVERIFY(!read.error);
-        QCOMPARE(read.lines, lines);
+        QCOMPARE(textLines(read.bytes), lines);
     }
 
     void writingReplacesTheWholeFileAsUtf8WithCrLf()
@@ -75,7 +76,7 @@ private Q_SLOTS:
         } else {
             QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("f.ini")));
         }
-        const TextRead read = readTextFile(path);
+        const FileBytes read = readFileBytes(path);
         QVERIFY(read.error);
         QCOMPARE(read.error->description, "not a regular file");
         const std::optional<FileError> written = writeTextFile(path, {QStringLiteral("new")});
@@ -89,13 +90,13 @@ private Q_SLOTS:
     void failuresCarryTheSystemsError()
     {
         TempProgramFolder folder;
-        const TextRead missing = readTextFile(folder.file(QStringLiteral("missing.ini")));
+        const FileBytes missing = readFileBytes(folder.file(QStringLiteral("missing.ini")));
         QCOMPARE(missing.error->number, ENOENT);
         QCOMPARE(fileErrorText(QStringLiteral("Headline"), *missing.error),
                  "Headline\r\rError 2: No such file or directory");
 
         folder.write(QStringLiteral("big.ini"), QByteArray(2000, 'x'));
-        QCOMPARE(readTextFile(folder.file(QStringLiteral("big.ini")), 1000).error->number, EFBIG);
+        QCOMPARE(readFileBytes(folder.file(QStringLiteral("big.ini")), 1000).error->number, EFBIG);
 
         const std::optional<FileError> noFolder = writeTextFile(folder.file(QStringLiteral("gone/f.ini")), {});
         QCOMPARE(noFolder->number, ENOENT);
