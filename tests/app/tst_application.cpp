@@ -1,11 +1,14 @@
 #include "app/Application.h"
+#include "app/HistoryFeature.h"
 #include "core/Monitor.h"
 #include "tests/support/Fakes.h"
 #include "tests/support/ItemPages.h"
 #include "tests/support/ScriptedHttpServer.h"
 #include "tests/support/TempProgramFolder.h"
 #include "tests/support/TestMain.h"
+#include "ui/dialogs/HistoryTableModel.h"
 #include "ui/dialogs/LogWindow.h"
+#include "ui/dialogs/PriceChart.h"
 #include "ui/dialogs/SetupDialog.h"
 #include "ui/main/CommandActions.h"
 #include "ui/main/MainWindow.h"
@@ -14,10 +17,11 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
-#include <cerrno>
 #include <sys/stat.h>
 
 using namespace std::chrono_literals;
@@ -33,6 +37,7 @@ struct Program
     FakeConnectivity connectivity;
     RecordingSound sound;
     RecordingShell shell;
+    FakeClock clock;
     std::unique_ptr<Application> application;
 
     void start()
@@ -42,6 +47,7 @@ struct Program
         platform.connectivity = &connectivity;
         platform.sound = &sound;
         platform.shell = &shell;
+        platform.clock = &clock;
         platform.limits.deadline = 2s;
         platform.trayActivation = TrayIcon::Activation::DoubleClick;
         application = std::make_unique<Application>(
@@ -50,19 +56,15 @@ struct Program
         application->start();
     }
     CommandActions& actions() { return application->actions(); }
-    void confirmSetup()
-    {
-        actions().setup()->trigger();
-        application->setupDialog()->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
-    }
     QString status() { return application->mainWindow().statusPanels()->statusText(); }
-    QString cell(int row, int column) { return application->results().text(row, column); }
-    void serve(const QString& number, const QString& price)
+    void serve(const QString& number, const QString& price, int pauseMs = 0)
     {
         ItemPages::Item item;
         item.price = price;
-        site.script(ItemPages::target(number),
-                    ScriptedHttpServer::Response::page("HTTP/1.1 200 OK", ItemPages::page(item)));
+        ScriptedHttpServer::Response page =
+            ScriptedHttpServer::Response::page("HTTP/1.1 200 OK", ItemPages::page(item));
+        page.pieces.first().pauseBeforeMs = pauseMs;
+        site.script(ItemPages::target(number), page);
     }
 };
 } // namespace
@@ -72,21 +74,34 @@ class TestApplication : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void startUpWithNeitherFile()
+    // Reading and writing fail with the system's word for it: here the files are missing at
+    // start-up, then pipes stand in their place.
+    void fileFailuresAreShown()
     {
         Program program;
         program.start();
-
-        QCOMPARE(program.messages.shown.size(), 2);
-        QCOMPARE(program.messages.shown[0].text, "Erro with Setup.ini File\r\rError 2: No such file or directory");
-        QCOMPARE(program.messages.shown[0].title, "Error Opening File");
-        QCOMPARE(program.messages.shown[1].text, "Error with List.ini File\r\rError 2: No such file or directory");
-        QVERIFY(program.actions().start()->isEnabled());
-        QVERIFY(!program.actions().stop()->isEnabled());
-        QVERIFY(!program.actions().sound()->isChecked());
-        QCOMPARE(program.application->results().rowCount(), 0);
         QVERIFY(program.application->mainWindow().isVisible());
         QVERIFY(program.application->tray().icon().isVisible());
+        for (const char* name : {"list.ini", "Setup.ini", "Grid Data.csv"}) {
+            QCOMPARE(::mkfifo(QFile::encodeName(program.folder.file(QLatin1String(name))).constData(), 0600), 0);
+        }
+        program.actions().setup()->trigger();
+        program.application->setupDialog()->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+        program.application->results().setItemCount(1);
+        program.actions().save()->trigger();
+
+        QStringList shown;
+        for (const Message& message : std::as_const(program.messages.shown)) {
+            shown << message.title + u' ' + message.text;
+        }
+        const QString missing = QStringLiteral(" File\r\rError 2: No such file or directory");
+        const QString pipe = QStringLiteral(" File\r\rError 22: not a regular file");
+        QCOMPARE(shown, (QStringList{"Error Opening File Erro with Setup.ini" + missing,
+                                     "Error Opening File Error with List.ini" + missing,
+                                     "Error Opening File Error with List.ini" + pipe,
+                                     "Error Saving File Error with List.ini" + pipe,
+                                     "Error Saving File Erro with Setup.ini" + pipe,
+                                     "Error Saving File Error with Grid Data.csv" + pipe}));
     }
 
     // Setup edits a copy of the list: Cancel drops the edit, OK writes both files, takes the
@@ -118,146 +133,87 @@ private Q_SLOTS:
         QCOMPARE(program.application->results().rowCount(), 0);
     }
 
-    void monitorSaveAndOpen()
+    // A session: three cycles, Save, the history of the grid's current item, its page, the help and Exit.
+    void session()
     {
         Program program;
-        program.folder.write(QStringLiteral("list.ini"), "1001\r\n1002\r\n");
+        program.folder.write(QStringLiteral("list.ini"), "1001\r\n1002\r\n1003\r\n");
         program.folder.write(QStringLiteral("Setup.ini"), "OpenWindow=True\r\nMinutes=5\r\n");
-        // A page file an older version left behind, here a link to a file outside, is neither
-        // read nor written: pages stay in memory.
-        TempProgramFolder outside;
-        outside.write(QStringLiteral("data.htm"), ItemPages::page());
-        QVERIFY(QFile::link(outside.file(QStringLiteral("data.htm")), program.folder.file(QStringLiteral("data.htm"))));
-        program.serve(QStringLiteral("1001"), QStringLiteral("$4.00"));
-        program.site.script(ItemPages::target(QStringLiteral("1002")),
+        program.serve(QStringLiteral("1002"), QStringLiteral("$7.00"));
+        program.site.script(ItemPages::target(QStringLiteral("1003")),
                             ScriptedHttpServer::Response::page("HTTP/1.1 200 OK", "<html>No such item</html>"));
         program.start();
-        program.actions().start()->trigger();
-        QVERIFY(program.actions().stop()->isEnabled());
-        QVERIFY(!program.actions().exit()->isEnabled());
-        QTRY_COMPARE(program.status(), "Timer ON...");
-
-        QCOMPARE(program.cell(0, ResultsModel::Price), "$4.00");
-        QCOMPARE(program.cell(1, ResultsModel::Price), QString());
-        QCOMPARE(outside.read(QStringLiteral("data.htm")), ItemPages::page());
+        program.actions().notification()->trigger();
+        QSignalSpy notified(&program.application->tray(), &TrayIcon::notified);
+        for (const char* price : {"$4.00", "$4.00", "US $4,500.00"}) {
+            program.clock.advance(60);
+            program.serve(QStringLiteral("1001"), QLatin1String(price));
+            program.actions().start()->trigger();
+            QVERIFY(program.actions().stop()->isEnabled());
+            QTRY_COMPARE(program.status(), "Timer ON...");
+            program.actions().stop()->trigger();
+        }
+        QCOMPARE(program.application->results().text(2, ResultsModel::Price),
+                 QString()); // a page without a price is no failure
         QVERIFY(program.application->logWindow()->isVisible());
-        QCOMPARE(program.application->logWindow()->lines().size(), 1);
-        QVERIFY(program.application->logWindow()->lines().first().endsWith(" : Item #1001 Price= $4.00"));
-
-        program.actions().stop()->trigger();
-        QCOMPARE(program.status(), "Connection Closed");
+        QCOMPARE(program.application->logWindow()->lines(),
+                 (QStringList{"At 10:01:00 : Item #1001 Price= $4.00", "At 10:01:00 : Item #1002 Price= $7.00",
+                              "At 10:03:00 : Item #1001 Price= US $4,500.00"}));
+        QCOMPARE(notified.size(), 1);
+        QCOMPARE(notified.first(), (QVariantList{"Item #1001", "Price changed from $4.00 to US $4,500.00"}));
+        QVERIFY(QSettings(program.folder.file(QStringLiteral("bidorra.conf")), QSettings::IniFormat)
+                    .value(QStringLiteral("alerts/desktopNotification"))
+                    .toBool());
         program.actions().save()->trigger();
-        QVERIFY(program.folder.read(QStringLiteral("Grid Data.csv")).contains(",1001,bob (12),joe (3),$4.00,"));
+        QVERIFY(program.folder.read(QStringLiteral("Grid Data.csv")).contains(",1001,bob (12),joe (3),US $4,500.00,"));
+
+        // The History command shows the item of the grid's current row; Export All writes every item's rows.
+        program.application->mainWindow().resultsView()->setCurrentIndex(program.application->results().index(0, 0));
+        program.actions().history()->trigger();
+        HistoryWindow* window = program.application->history().window();
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->itemNumber(), "1001");
+        QCOMPARE(window->table()->rowCount(), 2);
+        const double start = static_cast<double>(program.clock.current.addSecs(-120).toMSecsSinceEpoch());
+        QCOMPARE(window->chart()->pricePoints(),
+                 (QList<QPointF>{{start, 4.0}, {start + 120000, 4.0}, {start + 120000, 4500.0}}));
+        window->findChild<QPushButton*>(QStringLiteral("exportAllButton"))->click();
+        auto* dialog = window->findChild<QFileDialog*>(QStringLiteral("exportDialog"));
+        dialog->selectFile(program.folder.file(QStringLiteral("all.csv")));
+        static_cast<QDialog*>(dialog)->accept();
+        QCOMPARE(program.folder.read(QStringLiteral("all.csv")).count("\r\n"), 1 + 2 + 1);
 
         Q_EMIT program.application->mainWindow().resultsView()->doubleClicked(
             program.application->results().index(0, 3));
         program.actions().help()->trigger();
-        QCOMPARE(program.shell.opened.size(), 2);
-        QCOMPARE(program.shell.opened[0].toString(), program.site.url("/aw-cgi/eBayISAPI.dll?ViewItem&item=1001"));
-        QCOMPARE(program.shell.opened[1], QUrl::fromLocalFile(program.folder.file("help/Bidorra_help.htm")));
-    }
+        QCOMPARE(program.shell.opened,
+                 (QList<QUrl>{program.site.url(QString::fromLatin1(ItemPages::target(QStringLiteral("1001")))),
+                              QUrl::fromLocalFile(program.folder.file(QStringLiteral("help/Bidorra_help.htm")))}));
 
-    // Each file as a link to a file outside the folder, or as a pipe, is refused with its
-    // message, read or written; nothing takes its place and nothing outside changes.
-    void specialFilesAreRefused_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("link"); // else a pipe
-        QTest::addColumn<QString>("headline");
-        const QString setup = QStringLiteral("Erro with Setup.ini File");
-        const QString list = QStringLiteral("Error with List.ini File");
-        const QString grid = QStringLiteral("Error with Grid Data.csv File");
-        QTest::newRow("Setup.ini link") << "Setup.ini" << true << setup;
-        QTest::newRow("Setup.ini pipe") << "Setup.ini" << false << setup;
-        QTest::newRow("list.ini link") << "list.ini" << true << list;
-        QTest::newRow("list.ini pipe") << "list.ini" << false << list;
-        QTest::newRow("Grid Data.csv link") << "Grid Data.csv" << true << grid;
-        QTest::newRow("Grid Data.csv pipe") << "Grid Data.csv" << false << grid;
-    }
-
-    void specialFilesAreRefused()
-    {
-        QFETCH(QString, name);
-        QFETCH(bool, link);
-        QFETCH(QString, headline);
-
-        Program program;
-        TempProgramFolder outside;
-        outside.write(QStringLiteral("target"), "1001\r\n");
-        program.folder.write(QStringLiteral("Setup.ini"), "Seconds=20\r\n");
-        program.folder.write(QStringLiteral("list.ini"), "1001\r\n");
-        const QString path = program.folder.file(name);
-        const QByteArray encoded = QFile::encodeName(path);
-        QFile::remove(path);
-        QVERIFY(link ? QFile::link(outside.file(QStringLiteral("target")), path) : ::mkfifo(encoded, 0600) == 0);
-        const QString text = headline + "\r\rError " + QString::number(link ? ELOOP : EINVAL) + ": not a regular file";
-
-        program.start();
-        if (name == u"Grid Data.csv") {
-            QVERIFY(program.messages.shown.isEmpty());
-            program.application->results().setItemCount(1);
-            program.actions().save()->trigger();
-        } else {
-            QCOMPARE(program.messages.shown.first().text, text);
-            QCOMPARE(program.messages.shown.first().title, "Error Opening File");
-            program.confirmSetup();
-        }
-        QCOMPARE(program.messages.shown.last().text, text);
-        QCOMPARE(program.messages.shown.last().title, "Error Saving File");
-        QCOMPARE(outside.read(QStringLiteral("target")), QByteArray("1001\r\n"));
-        struct stat status = {};
-        QCOMPARE(::lstat(encoded, &status), 0);
-        QVERIFY(link ? S_ISLNK(status.st_mode) : S_ISFIFO(status.st_mode));
-    }
-
-    // A failure that ends monitoring leaves the commands and the status as Stop would.
-    void haltShowsTheStoppedState_data()
-    {
-        QTest::addColumn<bool>("setupDuringDownload");
-        QTest::newRow("quantity that is no number") << false;
-        QTest::newRow("Setup's OK during a download") << true;
-    }
-
-    void haltShowsTheStoppedState()
-    {
-        QFETCH(bool, setupDuringDownload);
-        Program program;
-        program.folder.write(QStringLiteral("list.ini"), "1001\r\n");
-        ItemPages::Item item;
-        item.quantity = setupDuringDownload ? QStringLiteral("1") : QStringLiteral("1e999999");
-        ScriptedHttpServer::Response page =
-            ScriptedHttpServer::Response::page("HTTP/1.1 200 OK", ItemPages::page(item));
-        page.pauseBeforeHeadMs = setupDuringDownload ? 300 : 0;
-        program.site.script(ItemPages::target(QStringLiteral("1001")), page);
-        program.start();
-        if (setupDuringDownload) {
-            program.actions().setup()->trigger(); // Setup is off while monitoring; its dialog may be open
-        }
-        program.actions().start()->trigger();
-        if (setupDuringDownload) {
-            QTRY_COMPARE(program.site.requests().size(), 1);
-            program.application->setupDialog()->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
-        }
-        QTRY_VERIFY(!program.actions().stop()->isEnabled());
-        QCOMPARE(program.messages.shown.last().title, "Error Retrieving Data");
-        for (QAction* action : {program.actions().start(), program.actions().setup(), program.actions().save(),
-                                program.actions().exit()}) {
-            QVERIFY(action->isEnabled());
-        }
-        QCOMPARE(program.status(), "Stopped");
-    }
-
-    void exitPutsEverythingAway()
-    {
-        Program program;
-        program.start();
-        program.actions().log()->trigger();
         QSignalSpy exited(program.application.get(), &Application::exited);
         program.actions().exit()->trigger();
         QCOMPARE(exited.size(), 1);
         QVERIFY(!program.application->logWindow());
         QVERIFY(!program.application->tray().icon().isVisible());
         QVERIFY(!program.application->mainWindow().isVisible());
+    }
+
+    // Setup's OK clears the grid under a page on its way: monitoring halts, and the commands
+    // and the status show it stopped as Stop would.
+    void setupOkDuringADownloadHalts()
+    {
+        Program program;
+        program.folder.write(QStringLiteral("list.ini"), "1001\r\n");
+        program.serve(QStringLiteral("1001"), QStringLiteral("$2.00"), 300);
+        program.start();
+        program.actions().setup()->trigger(); // Setup is off while monitoring; its dialog may be open
+        program.actions().start()->trigger();
+        QTRY_COMPARE(program.site.requests().size(), 1);
+        program.application->setupDialog()->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+        QTRY_COMPARE(program.status(), "Stopped");
+        QCOMPARE(program.messages.shown.last().text,
+                 "Error: Row 1 of the grid was cleared while its page was read occurred.");
+        QVERIFY(program.actions().start()->isEnabled() && !program.actions().stop()->isEnabled());
     }
 };
 

@@ -1,17 +1,9 @@
 #include "app/ProgramFolder.h"
+#include "tests/support/TempProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-} // namespace
 
 class TestProgramFolder : public QObject
 {
@@ -43,27 +35,26 @@ private Q_SLOTS:
         QFETCH(bool, installed);
         QFETCH(QStringList, filesAfter);
         QFETCH(QByteArray, setupAfter);
-        QTemporaryDir scratch;
+        TempProgramFolder scratch;
         const QDir root(scratch.path());
         QVERIFY(root.mkpath(QStringLiteral("usr/bin")) && root.mkpath(QStringLiteral("copy")));
         QVERIFY(QFile::link(root.filePath(QStringLiteral("usr/bin")), root.filePath(QStringLiteral("link"))));
-        const QString user = root.filePath(QStringLiteral("home/.local/share/bidorra"));
+        const QString user = QStringLiteral("home/.local/share/bidorra");
         if (!listBefore.isNull()) {
             QVERIFY(root.mkpath(user));
-            QFile list(user + QStringLiteral("/list.ini"));
-            QVERIFY(list.open(QIODevice::WriteOnly) && list.write(listBefore) == listBefore.size());
+            scratch.write(user + QStringLiteral("/list.ini"), listBefore);
         }
 
         const Folders folders = chooseFolders({root.filePath(executable), root.filePath(QStringLiteral("usr/bin")),
-                                               root.filePath(QStringLiteral("usr/share/bidorra")), user});
+                                               root.filePath(QStringLiteral("usr/share/bidorra")), scratch.file(user)});
 
         const QString own = root.filePath(executable);
-        QCOMPARE(folders.programFolder, installed ? user : own);
+        QCOMPARE(folders.programFolder, installed ? scratch.file(user) : own);
         QCOMPARE(folders.dataFolder, installed ? root.filePath(QStringLiteral("usr/share/bidorra")) : own);
-        QCOMPARE(QDir(user).entryList(QDir::Files, QDir::Name), filesAfter);
-        QCOMPARE(contents(user + QStringLiteral("/Setup.ini")), setupAfter);
+        QCOMPARE(QDir(scratch.file(user)).entryList(QDir::Files, QDir::Name), filesAfter);
+        QCOMPARE(scratch.read(user + QStringLiteral("/Setup.ini")), setupAfter);
         // The list a first run makes is empty; one the user has stays as it was.
-        QCOMPARE(contents(user + QStringLiteral("/list.ini")), listBefore);
+        QCOMPARE(scratch.read(user + QStringLiteral("/list.ini")), listBefore);
     }
 };
 

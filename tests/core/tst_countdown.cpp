@@ -44,7 +44,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("elapsed");
         QTest::addColumn<QString>("text");
 
-        QTest::newRow("30 s after 12 s") << Interval{0, 0, 30} << 12 << QStringLiteral("::12");
         QTest::newRow("no interval") << Interval{0, 0, 0} << 12 << QStringLiteral("::");
         QTest::newRow("every part") << Interval{1, 2, 3} << 3725 << QStringLiteral("1:62:3725");
     }

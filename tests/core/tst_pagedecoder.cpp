@@ -27,9 +27,9 @@ private Q_SLOTS:
             << zoeUtf8 << QByteArray("text/html;charset=\"utf-8\"") << false << QStringLiteral("Zoë");
         QTest::newRow("meta names Latin-1")
             << "<meta charset=latin1>" + zoeUtf8 << none << false << QStringLiteral("<meta charset=latin1>ZoÃ«");
-        QTest::newRow("header wins over meta") << "<meta charset=latin1>" + zoeUtf8
-                                               << QByteArray("text/html; charset=utf-8") << false
-                                               << QStringLiteral("<meta charset=latin1>Zoë");
+        QTest::newRow("header wins over meta")
+            << "<meta charset=latin1>" + zoeUtf8 << QByteArray("text/html; charset=utf-8") << false
+            << QStringLiteral("<meta charset=latin1>Zoë");
         QTest::newRow("UTF-8 cut off inside a letter") << zoeUtf8 + "\xc3" << none << true << QStringLiteral("Zoë");
         QTest::newRow("declared UTF-8 that is not")
             << zoeLatin1 << QByteArray("text/html; charset=utf-8") << false << QStringLiteral("Zoë");

@@ -12,24 +12,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("amount"); // negative: no amount
 
-        QTest::newRow("dollars") << "$2.00" << 2.0;
-        QTest::newRow("currency before, spaced") << "US $1,234.56" << 1234.56;
-        QTest::newRow("letters, no sign") << "EUR 12.50" << 12.5;
-        QTest::newRow("sign of another currency") << "\u00a33.20" << 3.2;
-        QTest::newRow("currency after") << "1,000,000 USD" << 1000000.0;
-        QTest::newRow("no cents") << "$7" << 7.0;
-        QTest::newRow("blanks around") << "  $0.99 " << 0.99;
-        QTest::newRow("decimal comma") << "EUR 12,50" << -1.0;
-        QTest::newRow("points between groups") << "1.234,56" << -1.0;
-        QTest::newRow("group of four") << "$1,2345.00" << -1.0;
-        QTest::newRow("comma first") << "$,100" << -1.0;
-        QTest::newRow("point without cents") << "$2." << -1.0;
-        QTest::newRow("words") << "no bids 3" << -1.0;
-        QTest::newRow("sign inside") << "$1 $2" << -1.0;
-        QTest::newRow("minus") << "-$5.00" << -1.0;
-        QTest::newRow("no digits") << "--" << -1.0;
-        QTest::newRow("empty") << "" << -1.0;
-        QTest::newRow("other digits") << "$\u0663" << -1.0;
+        // text=amount; currency letters or signs before or after, commas between groups of three
+        for (const char* row : {"$2.00=2", "US $1,234.56=1234.56", "EUR 12.50=12.5", "\u00a33.20=3.2",
+                                "1,000,000 USD=1000000", "$7=7", "  $0.99 =0.99"}) {
+            const QStringList fields = QString::fromUtf8(row).split(u'=');
+            QTest::newRow(row) << fields[0] << fields[1].toDouble();
+        }
+        // none: a decimal comma, points between groups, a group of four, a comma first, a point
+        // without cents, words, a sign inside, a minus, no digits, nothing, digits of another script
+        for (const char* text : {"EUR 12,50", "1.234,56", "$1,2345.00", "$,100", "$2.", "no bids 3", "$1 $2", "-$5.00",
+                                 "--", "", "$\u0663"}) {
+            QTest::addRow("'%s'", text) << QString::fromUtf8(text) << -1.0;
+        }
     }
 
     void amounts()

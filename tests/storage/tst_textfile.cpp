@@ -50,15 +50,19 @@ private Q_SLOTS:
         const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
         QCOMPARE(QFile::permissions(folder.file(QStringLiteral("f.ini"))) & others, QFile::Permissions());
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"f.ini"});
+        // A byte order mark that starts the first line survives a second one the reader drops.
+        const QStringList marked{QStringLiteral("\uFEFF1")};
+        QCOMPARE(textLines(textFileBytes(marked)), marked);
     }
 
     // Links and special files are refused, read or written, and nothing outside is touched.
     void refused_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::newRow("link") << "link";
-        QTest::newRow("pipe") << "pipe";
-        QTest::newRow("folder") << "folder";
+        QTest::addColumn<int>("error");
+        QTest::newRow("link") << "link" << ELOOP;
+        QTest::newRow("pipe") << "pipe" << EINVAL;
+        QTest::newRow("folder") << "folder" << EISDIR;
     }
 
     void refused()
@@ -76,12 +80,10 @@ private Q_SLOTS:
         } else {
             QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("f.ini")));
         }
-        const FileBytes read = readFileBytes(path);
-        QVERIFY(read.error);
-        QCOMPARE(read.error->description, "not a regular file");
-        const std::optional<FileError> written = writeTextFile(path, {QStringLiteral("new")});
-        QVERIFY(written);
-        QCOMPARE(written->description, "not a regular file");
+        for (const std::optional<FileError>& error : {readFileBytes(path).error, writeTextFile(path, {"new"})}) {
+            QCOMPARE(error.value_or(FileError()).description, "not a regular file");
+            QTEST(error->number, "error");
+        }
         QCOMPARE(outside.read(QStringLiteral("target")), QByteArray("kept\r\n"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
                  QStringList{"f.ini"});
@@ -90,13 +92,9 @@ private Q_SLOTS:
     void failuresCarryTheSystemsError()
     {
         TempProgramFolder folder;
-        const FileBytes missing = readFileBytes(folder.file(QStringLiteral("missing.ini")));
-        QCOMPARE(missing.error->number, ENOENT);
-        QCOMPARE(fileErrorText(QStringLiteral("Headline"), *missing.error),
-                 "Headline\r\rError 2: No such file or directory");
-
         folder.write(QStringLiteral("big.ini"), QByteArray(2000, 'x'));
-        QCOMPARE(readFileBytes(folder.file(QStringLiteral("big.ini")), 1000).error->number, EFBIG);
+        QVERIFY(!readFileBytes(folder.file(QStringLiteral("big.ini")), 2000).error);
+        QCOMPARE(readFileBytes(folder.file(QStringLiteral("big.ini")), 1999).error->number, EFBIG);
 
         const std::optional<FileError> noFolder = writeTextFile(folder.file(QStringLiteral("gone/f.ini")), {});
         QCOMPARE(noFolder->number, ENOENT);

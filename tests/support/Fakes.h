@@ -31,47 +31,36 @@ public:
 };
 
 // Records every message box; the user closes each one on the next turn of the event loop,
-// unless the test holds them to close them itself.
+// unless the test holds them open to close them itself. As with the real boxes, closing one
+// whose context is gone continues nothing.
 class RecordingMessages final : public Messages
 {
 public:
     QList<Message> shown;
     bool holdOpen = false;
-    // Every message, sound and window in the order they happened, for tests that need the order.
-    QStringList* events = nullptr;
 
     void show(const Message& message, const QObject* context, std::function<void()> closed) override
     {
         shown << message;
-        if (events) {
-            *events << QStringLiteral("message: ") + message.title;
-        }
-        m_open << Open{QPointer<const QObject>(context), context != nullptr, std::move(closed)};
+        m_open << [context, guard = QPointer<const QObject>(context), closed = std::move(closed)] {
+            if (closed && (!context || guard)) {
+                closed();
+            }
+        };
         if (!holdOpen) {
             QTimer::singleShot(0, &m_lifetime, [this] { closeOne(); });
         }
     }
-    bool closeOne()
+    void closeOne()
     {
-        if (m_open.isEmpty()) {
-            return false;
+        if (!m_open.isEmpty()) {
+            m_open.takeFirst()();
         }
-        const Open open = m_open.takeFirst();
-        if (open.closed && (!open.hasContext || open.context)) {
-            open.closed();
-        }
-        return true;
     }
     int openCount() const { return static_cast<int>(m_open.size()); }
 
 private:
-    struct Open
-    {
-        QPointer<const QObject> context;
-        bool hasContext = false;
-        std::function<void()> closed;
-    };
-    QList<Open> m_open;
+    QList<std::function<void()>> m_open;
     QObject m_lifetime; // no queued close outlives the recorder
 };
 
@@ -80,14 +69,7 @@ class RecordingSound final : public Sound
 public:
     QStringList played;
     int beeps = 0;
-    QStringList* events = nullptr;
-    void play(const QString& file) override
-    {
-        played << file;
-        if (events) {
-            *events << QStringLiteral("sound");
-        }
-    }
+    void play(const QString& file) override { played << file; }
     void beep() override { ++beeps; }
 };
 

@@ -32,19 +32,10 @@ QString classicLine(const Item& item)
                                      labelled(QStringLiteral("High bid"), item.highBid));
 }
 
-QByteArray filler(qsizetype n)
+QByteArray page(const Item& item)
 {
-    QByteArray bytes;
-    while (bytes.size() < n) {
-        bytes += "<p>no label here, only words to fill the page</p>\r\n";
-    }
-    return bytes.left(n);
-}
-
-QByteArray page(const Item& item, qsizetype fillerBefore)
-{
-    return "<html>\r\n<head><title>Item</title></head>\r\n<body>\r\n" + filler(fillerBefore) +
-           classicLine(item).toUtf8() + "\r\n</body>\r\n</html>\r\n";
+    return "<html>\r\n<head><title>Item</title></head>\r\n<body>\r\n" + classicLine(item).toUtf8() +
+           "\r\n</body>\r\n</html>\r\n";
 }
 
 QByteArray target(const QString& itemNumber)

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-// Item pages in the auction site's layout, for the tests and the bench.
+// Item pages in the auction site's layout.
 namespace ItemPages {
 
 // The values one item page shows.
@@ -28,11 +28,8 @@ QString priceLine(const QString& price, const QString& tail = {});
 // The price line with Quantity, # of bids, Time left, Ends, Seller (Rating) and High bid after it.
 QString classicLine(const Item& item = {});
 
-// Lines of markup without any label, exactly n bytes in all.
-QByteArray filler(qsizetype n);
-
-// A whole page with CR LF line ends; fillerBefore bytes of markup stand before the price line.
-QByteArray page(const Item& item = {}, qsizetype fillerBefore = 0);
+// A whole page with CR LF line ends.
+QByteArray page(const Item& item = {});
 
 // The path and query of an item's page, as the program asks for it.
 QByteArray target(const QString& itemNumber);

@@ -22,7 +22,9 @@ private Q_SLOTS:
         log->appendLine(QStringLiteral("two"));
         log->popUp();
         QVERIFY(log->isVisible());
-        QCOMPARE(log->lines(), (QStringList{"one", "two"}));
+        log->appendLine(QStringLiteral("three")); // shown a moment later while the window is open
+        QTRY_COMPARE(log->findChild<QListView*>(QStringLiteral("logList"))->model()->rowCount(), 3);
+        QCOMPARE(log->lines(), (QStringList{"one", "two", "three"}));
 
         log->findChild<QPushButton*>(QStringLiteral("clearButton"))->click();
         QVERIFY(log->lines().isEmpty());
@@ -44,18 +46,18 @@ private Q_SLOTS:
     void enterOnALineAsksForTheItemsHistory_data()
     {
         QTest::addColumn<QString>("line");
-        QTest::addColumn<QStringList>("wanted");
+        QTest::addColumn<QVariantList>("wanted"); // the signal's arguments, if it comes
 
         QTest::newRow("price change") << "At 09:05:00 : Item #3141592601 Price= US $1,000.00"
-                                      << QStringList{"3141592601"};
-        QTest::newRow("odd number") << "At 23:59:59 : Item #a b Price= x Price= y" << QStringList{"a b"};
-        QTest::newRow("other text") << "Item #1001 Price= $2.00" << QStringList();
+                                      << QVariantList{"3141592601"};
+        QTest::newRow("odd number") << "At 23:59:59 : Item #a b Price= x Price= y" << QVariantList{"a b"};
+        QTest::newRow("other text") << "Item #1001 Price= $2.00" << QVariantList();
     }
 
     void enterOnALineAsksForTheItemsHistory()
     {
         QFETCH(QString, line);
-        QFETCH(QStringList, wanted);
+        QFETCH(QVariantList, wanted);
 
         LogWindow log;
         log.appendLine(line);
@@ -66,11 +68,8 @@ private Q_SLOTS:
         view->setFocus();
         view->setCurrentIndex(view->model()->index(0, 0));
         QTest::keyClick(view, Qt::Key_Return);
-        QStringList asked;
-        for (const QList<QVariant>& signal : itemWanted) {
-            asked << signal.at(0).toString();
-        }
-        QCOMPARE(asked, wanted);
+        QCOMPARE(itemWanted.value(0), wanted);
+        QVERIFY(itemWanted.size() <= 1);
     }
 };
 
