@@ -63,8 +63,8 @@ HistoryStore::~HistoryStore()
 
 bool HistoryStore::open(const QString& folder)
 {
-    if (isOpen() || m_failed) {
-        return isOpen();
+    if (isOpen()) {
+        return true;
     }
     m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     m_db.setDatabaseName(QDir(folder).filePath(QLatin1String(HistoryFileName)));

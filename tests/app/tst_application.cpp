@@ -198,6 +198,26 @@ private Q_SLOTS:
         QVERIFY(!program.application->mainWindow().isVisible());
     }
 
+    // A history file that is not a database is reported once; the cycles go on without it.
+    void unusableHistoryIsReportedOnceAndMonitoringGoesOn()
+    {
+        Program program;
+        program.folder.write(QStringLiteral("list.ini"), "1001\r\n");
+        program.folder.write(QStringLiteral("Setup.ini"), "Minutes=5\r\n");
+        program.folder.write(QStringLiteral("history.sqlite"), QByteArray(2048, 'x'));
+        program.start();
+        for (const char* price : {"$4.00", "$5.00"}) {
+            program.serve(QStringLiteral("1001"), QLatin1String(price));
+            program.actions().start()->trigger();
+            QTRY_COMPARE(program.status(), "Timer ON...");
+            program.actions().stop()->trigger();
+            QCOMPARE(program.application->results().text(0, ResultsModel::Price), QLatin1String(price));
+        }
+        QCOMPARE(program.messages.shown.size(), 1);
+        QCOMPARE(program.messages.shown.first().title, "Error Opening File");
+        QCOMPARE(program.folder.read(QStringLiteral("history.sqlite")), QByteArray(2048, 'x'));
+    }
+
     // Setup's OK clears the grid under a page on its way: monitoring halts, and the commands
     // and the status show it stopped as Stop would.
     void setupOkDuringADownloadHalts()
