@@ -1,6 +1,7 @@
 """Prints what a screen reader is told about Bidorra's main window: the panels of its status
-bar by name and role, and the toolbar's commands. Run on the at-spi bus of a session in which
-the program runs (see scripts/desktop-check)."""
+bar by name and role, and the toolbar's commands; or presses a window's button as a screen
+reader's user would. Run on the at-spi bus of a session in which the program runs (see
+scripts/desktop-check)."""
 
 import sys
 import time
@@ -20,16 +21,16 @@ def find(node, test, depth=0):
     return None
 
 
-def main_window():
+def top_window(name):
     desktop = pyatspi.Registry.getDesktop(0)
     for _ in range(50):
         for app in desktop:
             if app is not None and app.name.startswith("bidorra"):
                 for window in app:
-                    if window is not None and window.name == "Bidorra":
+                    if window is not None and window.name == name:
                         return window
         time.sleep(0.2)
-    sys.exit("the Bidorra window is not on the accessibility bus")
+    sys.exit("the window '%s' is not on the accessibility bus" % name)
 
 
 def describe(node):
@@ -59,9 +60,19 @@ def commands(window):
     return [describe(child) for child in bar if child is not None and child.name] if bar else []
 
 
+def press(window_name, button_name):
+    button = find(top_window(window_name), lambda n: n.getRoleName() == "push button" and n.name == button_name)
+    if button is None:
+        sys.exit("no button '%s' in the window '%s'" % (button_name, window_name))
+    button.queryAction().doAction(0)
+
+
 if __name__ == "__main__":
-    window = main_window()
     what = sys.argv[1] if len(sys.argv) > 1 else "status"
+    if what == "press":
+        press(sys.argv[2], sys.argv[3])
+        sys.exit(0)
+    window = top_window("Bidorra")
     lines = commands(window) if what == "commands" else status_bar(window)
     for line in lines:
         print("  " + line)

@@ -1,57 +1,35 @@
 #include "ui/main/StatusPanels.h"
 
 #include "ui/Icons.h"
+#include "ui/main/TextPanel.h"
 
 #include <QDateTime>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLocale>
 #include <algorithm>
 
 namespace {
-QLabel* panel(const QString& name, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    return label;
-}
-
 // A screen reader reads a panel's name; it carries what the panel is and what it says now.
-void setPanelText(QLabel* panel, const QString& what, const QString& text)
+void setPanelText(TextPanel* panel, const QString& what, const QString& text)
 {
-    panel->setText(text);
-    panel->setAccessibleName(text.isEmpty() ? what : what + QStringLiteral(": ") + text);
+    panel->setText(text, text.isEmpty() ? what : what + QStringLiteral(": ") + text);
 }
 } // namespace
 
-StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent)
+StatusPanels::StatusPanels(QWidget* parent)
+    : QStatusBar(parent), m_date(new TextPanel(QStringLiteral("datePanel"), {}, this)),
+      m_status(new TextPanel(QStringLiteral("statusPanel"), {}, this)),
+      m_countdown(new TextPanel(QStringLiteral("countdownPanel"), Icons::countdown(), this))
 {
     setObjectName(QStringLiteral("statusPanels"));
     setSizeGripEnabled(true);
-    m_date = panel(QStringLiteral("datePanel"), this);
-    m_status = panel(QStringLiteral("statusPanel"), this);
-
-    auto* countdownPanel = new QFrame(this);
-    countdownPanel->setObjectName(QStringLiteral("countdownPanel"));
-    countdownPanel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    auto* picture = new QLabel(countdownPanel);
     const int side = fontMetrics().height();
-    picture->setPixmap(Icons::countdown().pixmap(side, side));
-    m_countdown = new QLabel(countdownPanel);
-    m_countdown->setObjectName(QStringLiteral("countdownText"));
-    auto* row = new QHBoxLayout(countdownPanel);
-    row->setContentsMargins(2, 0, 2, 0);
-    row->addWidget(picture);
-    row->addWidget(m_countdown, 1);
-
     const int panelWidth = fontMetrics().horizontalAdvance(QStringLiteral("00:00:0000")) + 2 * side;
-    m_date->setMinimumWidth(panelWidth);
-    m_status->setMinimumWidth(panelWidth);
-    countdownPanel->setMinimumWidth(panelWidth);
+    for (TextPanel* panel : {m_date, m_status, m_countdown}) {
+        panel->setMinimumWidth(panelWidth);
+    }
     addWidget(m_date);
     addWidget(m_status, 1);
-    addPermanentWidget(countdownPanel);
+    addPermanentWidget(m_countdown);
 
     setPanelText(m_status, tr("Status"), QString());
     setPanelText(m_countdown, tr("Countdown"), QString());

@@ -3,7 +3,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
-class QLabel;
+class TextPanel;
 
 // The main window's status bar: the date, the status text and the countdown with its picture.
 // Each panel is read by screen readers as its name and its current text.
@@ -21,8 +21,8 @@ public:
 private:
     void showDate();
 
-    QLabel* m_date;
-    QLabel* m_status;
-    QLabel* m_countdown;
+    TextPanel* m_date;
+    TextPanel* m_status;
+    TextPanel* m_countdown;
     QTimer m_midnight;
 };
