@@ -87,7 +87,10 @@ PriceChart::PriceChart(QWidget* parent) : QChartView(parent)
     m_price->attachAxis(m_priceAxis);
     m_bids->attachAxis(m_timeAxis);
     m_bids->attachAxis(m_bidAxis);
+    // The view comes with an empty chart of its own, which it gives up, not deletes, for ours.
+    QChart* empty = this->chart();
     setChart(chart);
+    delete empty;
     applyColours();
     setRows({}, QDateTime::currentDateTimeUtc());
 }
