@@ -2,11 +2,10 @@
 
 #include "platform/Messages.h"
 
+#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 #include <QQueue>
-
-#include <QMessageBox>
 
 // Messages as QMessageBoxes: application modal, one at a time, the next shown when the user
 // has closed the one before. No box runs an event loop of its own.
