@@ -1,6 +1,7 @@
 #include "core/DecimalText.h"
 
 #include <QString>
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -68,13 +69,17 @@ std::optional<DecimalText> DecimalText::parse(QStringView text, Grouping groupin
         return std::nullopt;
     }
     number.m_whole = *whole;
-    qsizetype digits = number.m_whole.size();
     if (i < text.size() && text[i] == u'.') {
-        for (++i; i < text.size() && isDigit(text[i]); ++i, ++digits) {
-            number.m_fractionIsZero = number.m_fractionIsZero && text[i] == u'0';
+        const qsizetype fractionStart = ++i;
+        while (i < text.size() && isDigit(text[i])) {
+            ++i;
         }
+        number.m_fraction = text.sliced(fractionStart, i - fractionStart).toString();
     }
-    if (digits == 0 || i != text.size()) {
+    if (number.m_whole.isEmpty() && number.m_fraction.isEmpty()) {
+        return std::nullopt;
+    }
+    if (i != text.size()) {
         return std::nullopt;
     }
     qsizetype zeros = 0;
@@ -96,10 +101,22 @@ std::optional<int> DecimalText::floorToInt() const
         value = value * 10 + c.digitValue();
     }
     if (m_negative) {
-        value = -value - (m_fractionIsZero ? 0 : 1);
+        value = -value - (fractionIsZero() ? 0 : 1);
     }
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) {
         return std::nullopt;
     }
     return static_cast<int>(value);
+}
+
+double DecimalText::toDouble() const
+{
+    // QString reads numbers in the C locale, whatever the user's locale says.
+    const QString digits = (m_whole.isEmpty() ? QStringLiteral("0") : m_whole) + u'.' + m_fraction + u'0';
+    return (m_negative ? -1 : 1) * digits.toDouble();
+}
+
+bool DecimalText::fractionIsZero() const
+{
+    return std::all_of(m_fraction.cbegin(), m_fraction.cend(), [](QChar c) { return c == u'0'; });
 }

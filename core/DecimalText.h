@@ -18,10 +18,14 @@ public:
 
     // The number rounded toward minus infinity; nothing when that does not fit an int.
     std::optional<int> floorToInt() const;
-    bool isOne() const { return !m_negative && m_whole == QStringView(u"1") && m_fractionIsZero; }
+    bool isOne() const { return !m_negative && m_whole == QStringView(u"1") && fractionIsZero(); }
+    // The nearest double, for drawing: an amount, not a count.
+    double toDouble() const;
 
 private:
+    bool fractionIsZero() const;
+
     bool m_negative = false;
-    QString m_whole; // the whole digits, grouping and leading zeros dropped
-    bool m_fractionIsZero = true;
+    QString m_whole;    // the whole digits, grouping and leading zeros dropped
+    QString m_fraction; // the digits after the point
 };

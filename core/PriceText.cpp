@@ -1,6 +1,6 @@
 #include "core/PriceText.h"
 
-#include <QString>
+#include "core/DecimalText.h"
 
 namespace {
 bool isDigit(QChar c)
@@ -21,24 +21,6 @@ bool isCurrency(QStringView text)
     }
     return letters <= 3;
 }
-
-// Digits with commas between groups of three, the first group of one to three digits.
-bool isWholePart(QStringView text)
-{
-    const qsizetype firstComma = text.indexOf(u',');
-    if (firstComma < 0) {
-        return !text.isEmpty();
-    }
-    if (firstComma == 0 || firstComma > 3) {
-        return false;
-    }
-    for (qsizetype at = firstComma; at < text.size(); at += 4) {
-        if (text.at(at) != u',' || at + 4 > text.size()) {
-            return false;
-        }
-    }
-    return true;
-}
 } // namespace
 
 std::optional<double> priceAmount(QStringView text)
@@ -55,24 +37,8 @@ std::optional<double> priceAmount(QStringView text)
     if (first > last || !isCurrency(text.first(first)) || !isCurrency(text.sliced(last + 1))) {
         return std::nullopt;
     }
-    const QStringView number = text.sliced(first, last - first + 1);
-    const qsizetype point = number.indexOf(u'.');
-    const QStringView whole = point < 0 ? number : number.first(point);
-    const QStringView cents = point < 0 ? QStringView() : number.sliced(point + 1);
-    for (const QChar c : number) {
-        if (!isDigit(c) && c != u',' && c != u'.') {
-            return std::nullopt;
-        }
-    }
-    if (!isWholePart(whole) || cents.contains(u',') || cents.contains(u'.') || (point >= 0 && cents.isEmpty())) {
-        return std::nullopt;
-    }
-    // QString reads numbers in the C locale, whatever the user's locale says.
-    bool ok = false;
-    QString digits = whole.toString().remove(u',');
-    if (!cents.isEmpty()) {
-        digits += u'.' + cents;
-    }
-    const double amount = digits.toDouble(&ok);
-    return ok ? std::optional(amount) : std::nullopt;
+    // The number between: digits with commas between groups of three, and cents after a point.
+    const std::optional<DecimalText> number =
+        DecimalText::parse(text.sliced(first, last - first + 1), DecimalText::Grouping::Thousands);
+    return number ? std::optional(number->toDouble()) : std::nullopt;
 }
