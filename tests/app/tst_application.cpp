@@ -16,6 +16,7 @@
 #include "ui/main/StatusPanels.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -173,6 +174,9 @@ private Q_SLOTS:
         HistoryWindow* window = program.application->history().window();
         QVERIFY(window->isVisible());
         QCOMPARE(window->itemNumber(), "1001");
+        const auto* items = window->findChild<QComboBox*>(QStringLiteral("itemChoice"));
+        QCOMPARE(items->count(), 2); // every item with rows, once: 1003 showed no price
+        QCOMPARE(items->itemText(1), "1002");
         QCOMPARE(window->table()->rowCount(), 2);
         const double start = static_cast<double>(program.clock.current.addSecs(-120).toMSecsSinceEpoch());
         QCOMPARE(window->chart()->pricePoints(),

@@ -112,23 +112,19 @@ QString HistoryWindow::itemNumber() const
 
 void HistoryWindow::fillItems()
 {
-    const QStringList numbers = m_store.itemNumbers();
-    m_known = QSet<QString>(numbers.begin(), numbers.end());
-    m_items->addItems(numbers);
+    m_items->addItems(m_store.itemNumbers());
 }
 
-// The list stays in order, as the store gives it.
+// The list stays in order, as the store gives it, and holds each number once.
 void HistoryWindow::addItem(const QString& itemNumber)
 {
-    if (m_known.contains(itemNumber)) {
-        return;
-    }
-    m_known.insert(itemNumber);
     int at = 0;
     while (at < m_items->count() && m_items->itemText(at) < itemNumber) {
         ++at;
     }
-    m_items->insertItem(at, itemNumber);
+    if (at == m_items->count() || m_items->itemText(at) != itemNumber) {
+        m_items->insertItem(at, itemNumber);
+    }
 }
 
 void HistoryWindow::load()

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QSet>
 #include <QString>
 
 class Clock;
@@ -41,7 +40,6 @@ private:
     const Clock& m_clock;
     QString m_exportFolder;
     QComboBox* m_items;
-    QSet<QString> m_known;
     PriceChart* m_chart;
     HistoryTableModel* m_model;
     QTableView* m_view;
