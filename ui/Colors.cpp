@@ -29,11 +29,11 @@ QColor Colors::readable(const QColor& preferred, const QColor& background, const
     return contrast(preferred, background) >= minimum ? preferred : fallback;
 }
 
-void Colors::tintText(QWidget& widget, const QColor& preferred)
+void Colors::tintText(QWidget& widget, const QColor& preferred, double minimum)
 {
     QPalette palette = widget.palette();
     const QColor ordinary = palette.color(QPalette::WindowText);
-    palette.setColor(QPalette::WindowText, readable(preferred, palette.color(QPalette::Window), ordinary));
+    palette.setColor(QPalette::WindowText, readable(preferred, palette.color(QPalette::Window), ordinary, minimum));
     widget.setPalette(palette);
     for (QWidget* child : widget.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         QPalette childPalette = child->palette();

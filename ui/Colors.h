@@ -18,5 +18,5 @@ QColor readable(const QColor& preferred, const QColor& background, const QColor&
 
 // Gives the widget's text (WindowText) a colour of its own where it stays readable on the
 // widget's background; widgets inside it keep the ordinary text colour.
-void tintText(QWidget& widget, const QColor& preferred);
+void tintText(QWidget& widget, const QColor& preferred, double minimum = OrdinaryText);
 } // namespace Colors

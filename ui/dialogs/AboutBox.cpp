@@ -20,14 +20,6 @@ QLabel* label(const QString& name, const QString& text, QWidget* parent)
     shown->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return shown;
 }
-
-void tint(QLabel* label, const QColor& preferred, double minimum = Colors::OrdinaryText)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Colors::readable(preferred, palette.color(QPalette::Window),
-                                                            palette.color(QPalette::WindowText), minimum));
-    label->setPalette(palette);
-}
 } // namespace
 
 AboutBox::AboutBox(Messages& messages, QWidget* parent)
@@ -47,7 +39,7 @@ AboutBox::AboutBox(Messages& messages, QWidget* parent)
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
     titleFont.setBold(true);
     title->setFont(titleFont);
-    tint(title, Qt::red, Colors::LargeText);
+    Colors::tintText(*title, Qt::red, Colors::LargeText);
     auto* version = label(QStringLiteral("versionLabel"), versionText(), this);
     auto* description = label(QStringLiteral("descriptionLabel"),
                               tr("Bidorra keeps an eye on the auctions you list: at the interval you choose it reads "
@@ -58,7 +50,7 @@ AboutBox::AboutBox(Messages& messages, QWidget* parent)
                              tr("Bidorra is provided as is, without any warranty. Prices are read from the auction "
                                 "pages at each check and may lag behind the site."),
                              this);
-    tint(disclaimer, palette().color(QPalette::Link));
+    Colors::tintText(*disclaimer, palette().color(QPalette::Link));
     auto* rule = new QFrame(this);
     rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
