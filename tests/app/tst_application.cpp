@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -156,6 +157,10 @@ private Q_SLOTS:
         }
         QCOMPARE(program.application->results().text(2, ResultsModel::Price),
                  QString()); // a page without a price is no failure
+        // A screen reader reads the status panel as what it is and what it says.
+        QCOMPARE(
+            program.application->mainWindow().findChild<QLabel*>(QStringLiteral("statusPanelText"))->accessibleName(),
+            "Status: " + program.status());
         QVERIFY(program.application->logWindow()->isVisible());
         QCOMPARE(program.application->logWindow()->lines(),
                  (QStringList{"At 10:01:00 : Item #1001 Price= $4.00", "At 10:01:00 : Item #1002 Price= $7.00",
