@@ -59,10 +59,11 @@ struct Program
     }
     CommandActions& actions() { return application->actions(); }
     QString status() { return application->mainWindow().statusPanels()->statusText(); }
-    void serve(const QString& number, const QString& price, int pauseMs = 0)
+    void serve(const QString& number, const QString& price, int pauseMs = 0, const QString& bids = QStringLiteral("4"))
     {
         ItemPages::Item item;
         item.price = price;
+        item.bids = bids;
         ScriptedHttpServer::Response page =
             ScriptedHttpServer::Response::page("HTTP/1.1 200 OK", ItemPages::page(item));
         page.pieces.first().pauseBeforeMs = pauseMs;
@@ -147,9 +148,10 @@ private Q_SLOTS:
         program.start();
         program.actions().notification()->trigger();
         QSignalSpy notified(&program.application->tray(), &TrayIcon::notified);
-        for (const char* price : {"$4.00", "$4.00", "US $4,500.00"}) {
+        for (const auto& [price, bids] :
+             {std::pair{"$4.00", "4"}, std::pair{"$4.00", "4"}, std::pair{"US $4,500.00", "1,024"}}) {
             program.clock.advance(60);
-            program.serve(QStringLiteral("1001"), QLatin1String(price));
+            program.serve(QStringLiteral("1001"), QLatin1String(price), 0, QLatin1String(bids));
             program.actions().start()->trigger();
             QVERIFY(program.actions().stop()->isEnabled());
             QTRY_COMPARE(program.status(), "Timer ON...");
@@ -186,6 +188,8 @@ private Q_SLOTS:
         const double start = static_cast<double>(program.clock.current.addSecs(-120).toMSecsSinceEpoch());
         QCOMPARE(window->chart()->pricePoints(),
                  (QList<QPointF>{{start, 4.0}, {start + 120000, 4.0}, {start + 120000, 4500.0}}));
+        QCOMPARE(window->chart()->bidPoints(),
+                 (QList<QPointF>{{start, 4.0}, {start + 120000, 4.0}, {start + 120000, 1024.0}}));
         window->findChild<QPushButton*>(QStringLiteral("exportAllButton"))->click();
         auto* dialog = window->findChild<QFileDialog*>(QStringLiteral("exportDialog"));
         dialog->selectFile(program.folder.file(QStringLiteral("all.csv")));

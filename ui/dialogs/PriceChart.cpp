@@ -1,5 +1,6 @@
 #include "ui/dialogs/PriceChart.h"
 
+#include "core/DecimalText.h"
 #include "core/PriceText.h"
 #include "ui/Colors.h"
 
@@ -101,9 +102,11 @@ void PriceChart::setRows(const QList<Observation>& rows, const QDateTime& until)
         return priceAmount(row.value(PageField::Price).value_or(QString()));
     });
     const QList<QPointF> bids = steps(rows, until, [](const Observation& row) -> std::optional<double> {
-        bool ok = false;
-        const int count = row.value(PageField::Bids).value_or(QString()).trimmed().toInt(&ok);
-        return ok && count >= 0 ? std::optional<double>(count) : std::nullopt;
+        // Counts as pages write them, "1,024" too.
+        const std::optional<DecimalText> count =
+            DecimalText::parse(row.value(PageField::Bids).value_or(QString()), DecimalText::Grouping::Thousands);
+        const std::optional<int> whole = count ? count->floorToInt() : std::nullopt;
+        return whole && *whole >= 0 ? std::optional<double>(*whole) : std::nullopt;
     });
     m_price->replace(prices);
     m_bids->replace(bids);
