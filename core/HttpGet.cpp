@@ -29,7 +29,7 @@ HttpGet::HttpGet() : HttpGet(Limits()) {}
 HttpGet::HttpGet(const Limits& limits, QObject* parent) : QObject(parent), m_limits(limits)
 {
     m_deadline.setSingleShot(true);
-    connect(&m_deadline, &QTimer::timeout, this, &HttpGet::fail);
+    connect(&m_deadline, &QTimer::timeout, this, [this] { fail({TransferFailure::Cause::TimedOut}); });
 }
 
 HttpGet::~HttpGet()
@@ -52,7 +52,7 @@ void HttpGet::start(const QUrl& url)
             this,
             [this, transfer] {
                 if (transfer == m_transfer) {
-                    fail();
+                    fail({TransferFailure::Cause::NotHttp});
                 }
             },
             Qt::QueuedConnection);
@@ -113,11 +113,24 @@ void HttpGet::onClosed()
 
 void HttpGet::onError()
 {
-    // A reset looks like a clean close here; the parser knows whether what came is whole.
-    if (m_socket->error() == QAbstractSocket::RemoteHostClosedError) {
+    using Cause = TransferFailure::Cause;
+    switch (m_socket->error()) {
+    case QAbstractSocket::RemoteHostClosedError:
+        // A reset looks like a clean close here; the parser knows whether what came is whole.
         onClosed();
-    } else {
-        fail();
+        return;
+    case QAbstractSocket::HostNotFoundError:
+        fail({Cause::HostNotFound});
+        return;
+    case QAbstractSocket::ConnectionRefusedError:
+        fail({Cause::ConnectionRefused});
+        return;
+    case QAbstractSocket::SocketTimeoutError:
+        fail({Cause::TimedOut});
+        return;
+    default:
+        fail({Cause::NetworkError, m_socket->errorString()});
+        return;
     }
 }
 
@@ -126,7 +139,7 @@ void HttpGet::report()
     const quint64 transfer = m_transfer;
     if (m_parser->headerComplete() && !m_headerReported) {
         m_headerReported = true;
-        emit headerReceived();
+        Q_EMIT headerReceived();
         if (transfer != m_transfer) {
             return; // the receiver aborted or started another transfer
         }
@@ -134,10 +147,10 @@ void HttpGet::report()
     switch (m_parser->state()) {
     case HttpResponseParser::State::Done:
         stop();
-        emit bodyReceived(m_parser->body());
+        Q_EMIT bodyReceived(m_parser->body());
         break;
     case HttpResponseParser::State::Failed:
-        fail();
+        fail({m_parser->failure()});
         break;
     case HttpResponseParser::State::ReadingHeader:
     case HttpResponseParser::State::ReadingBody:
@@ -159,8 +172,8 @@ void HttpGet::stop()
     }
 }
 
-void HttpGet::fail()
+void HttpGet::fail(const TransferFailure& failure)
 {
     stop();
-    emit failed();
+    Q_EMIT failed(failure);
 }

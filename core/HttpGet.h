@@ -45,8 +45,8 @@ Q_SIGNALS:
     void headerReceived();
     // The body ended or bodyBytes of it were kept; the connection is closed for good.
     void bodyReceived(const QByteArray& body);
-    // No answer, refused, unknown host, deadline, header too large, body cut short or not an http URL.
-    void failed();
+    // No answer that could be read, and why.
+    void failed(const TransferFailure& failure);
 
 private:
     void onConnected();
@@ -55,7 +55,7 @@ private:
     void onError();
     void report();
     void stop();
-    void fail();
+    void fail(const TransferFailure& failure);
 
     const Limits m_limits;
     QTcpSocket* m_socket = nullptr;

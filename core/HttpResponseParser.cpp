@@ -105,6 +105,7 @@ HttpResponseParser::HttpResponseParser(qsizetype headerLimit, qsizetype bodyLimi
 
 HttpResponseParser::State HttpResponseParser::feed(QByteArrayView bytes)
 {
+    m_anyBytes = m_anyBytes || !bytes.isEmpty();
     // Every step takes at least one byte or ends the response, so this loop always ends.
     while (!bytes.isEmpty() && (m_state == State::ReadingHeader || m_state == State::ReadingBody)) {
         const qsizetype used = m_state == State::ReadingHeader ? readHeader(bytes) : readBody(bytes);
@@ -115,11 +116,16 @@ HttpResponseParser::State HttpResponseParser::feed(QByteArrayView bytes)
 
 HttpResponseParser::State HttpResponseParser::finish()
 {
+    using Cause = TransferFailure::Cause;
     if (m_state == State::ReadingHeader) {
-        m_state = State::Failed;
+        fail(m_anyBytes ? Cause::CutShort : Cause::NoAnswer);
     } else if (m_state == State::ReadingBody) {
         // A page cut short must never pass as whole.
-        m_state = m_framing == Framing::UntilClose ? State::Done : State::Failed;
+        if (m_framing == Framing::UntilClose) {
+            m_state = State::Done;
+        } else {
+            fail(Cause::CutShort);
+        }
     }
     return m_state;
 }
@@ -156,7 +162,7 @@ qsizetype HttpResponseParser::readHeader(QByteArrayView bytes)
         return i + 1 - scanFrom;
     }
     if (m_block.size() > m_headerLimit) {
-        m_state = State::Failed;
+        fail(TransferFailure::Cause::HeaderTooLarge);
     }
     return taken;
 }
@@ -223,7 +229,7 @@ qsizetype HttpResponseParser::readChunked(QByteArrayView bytes)
     const qsizetype newline = bytes.indexOf('\n');
     const qsizetype taken = newline < 0 ? bytes.size() : newline + 1;
     if (m_line.size() + taken > MaxChunkLine) {
-        m_state = State::Failed;
+        fail(TransferFailure::Cause::Malformed);
         return bytes.size();
     }
     m_line.append(bytes.first(taken));
@@ -244,7 +250,7 @@ void HttpResponseParser::endChunkLine()
         // More data than the chunk size announced is a broken page, not a new chunk.
         m_chunkStep = ChunkStep::Size;
         if (!line.isEmpty()) {
-            m_state = State::Failed;
+            fail(TransferFailure::Cause::Malformed);
         }
     } else {
         const qsizetype extensions = line.indexOf(';');
@@ -253,7 +259,7 @@ void HttpResponseParser::endChunkLine()
         }
         const std::optional<qint64> size = chunkSize(line.trimmed());
         if (!size) {
-            m_state = State::Failed;
+            fail(TransferFailure::Cause::Malformed);
         } else if (*size == 0) {
             m_state = State::Done; // the last chunk: the trailers that may follow hold nothing we keep
         } else {
@@ -270,4 +276,10 @@ void HttpResponseParser::keep(QByteArrayView bytes)
     if (m_body.size() >= m_bodyLimit) {
         m_state = State::Done;
     }
+}
+
+void HttpResponseParser::fail(TransferFailure::Cause cause)
+{
+    m_state = State::Failed;
+    m_failure = cause;
 }

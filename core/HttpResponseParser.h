@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TransferFailure.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 
@@ -20,6 +22,8 @@ public:
     State finish();
 
     State state() const { return m_state; }
+    // Why the response failed, once Failed.
+    TransferFailure::Cause failure() const { return m_failure; }
     bool headerComplete() const { return m_headerComplete; }
     // The final header block as received, each line with its own line end, without the empty
     // line that ends the block; empty until the block is complete.
@@ -39,10 +43,13 @@ private:
     qsizetype readChunked(QByteArrayView bytes);
     void endChunkLine();
     void keep(QByteArrayView bytes);
+    void fail(TransferFailure::Cause cause);
 
     const qsizetype m_headerLimit;
     const qsizetype m_bodyLimit;
     State m_state = State::ReadingHeader;
+    TransferFailure::Cause m_failure = TransferFailure::Cause::Malformed;
+    bool m_anyBytes = false; // something came at all
 
     QByteArray m_block;        // the header block being read, at most one byte over the limit
     qsizetype m_lineStart = 0; // where the block's current line begins

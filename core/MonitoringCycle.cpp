@@ -55,7 +55,7 @@ void MonitoringCycle::cancelTransfer()
 {
     if (m_get.isRunning()) {
         m_get.abort();
-        transferFailed();
+        transferFailed({TransferFailure::Cause::ConnectionLost});
     }
 }
 
@@ -96,7 +96,7 @@ void MonitoringCycle::bodyReceived(const QByteArray& body)
     endItem(failure ? std::optional(failureMessage(*failure)) : std::nullopt, failure.has_value());
 }
 
-void MonitoringCycle::transferFailed()
+void MonitoringCycle::transferFailed(const TransferFailure& /*failure*/)
 {
     endItem(statusMessageFor(QByteArray(), m_url), false);
 }

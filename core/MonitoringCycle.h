@@ -56,7 +56,7 @@ private:
     void fetch(int index);
     void headerReceived();
     void bodyReceived(const QByteArray& body);
-    void transferFailed();
+    void transferFailed(const TransferFailure& failure);
     // Writes what the page says into the item's row; the failure that ends monitoring, if any.
     std::optional<QString> write(const ItemPageReading& reading);
     void endItem(const std::optional<Message>& message, bool halt);

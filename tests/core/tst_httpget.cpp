@@ -18,10 +18,14 @@ struct Recorder
             events << "body";
             body = received;
         });
-        QObject::connect(&get, &HttpGet::failed, &get, [this] { events << "failed"; });
+        QObject::connect(&get, &HttpGet::failed, &get, [this](const TransferFailure& failure) {
+            events << "failed";
+            cause = failure.cause;
+        });
     }
     QStringList events;
     QByteArray body;
+    std::optional<TransferFailure::Cause> cause;
 };
 } // namespace
 
@@ -84,7 +88,9 @@ void TestHttpGet::fails_data()
     QTest::addColumn<Response>("response");
     QTest::addColumn<bool>("atDeadline");
     QTest::addColumn<QStringList>("events");
+    QTest::addColumn<TransferFailure::Cause>("cause");
 
+    using Cause = TransferFailure::Cause;
     const QStringList failed{"failed"};
     const QStringList headerFirst{"header", "failed"};
     const QByteArray head = "HTTP/1.1 200 OK\r\nContent-Length: 200\r\n\r\n";
@@ -98,14 +104,17 @@ void TestHttpGet::fails_data()
     closed.close();
 
     const QString url = QStringLiteral("http://{server}/");
-    QTest::newRow("silent server") << url << Response::silent() << true << failed;
+    QTest::newRow("silent server") << url << Response::silent() << true << failed << Cause::TimedOut;
     QTest::newRow("endless header") << url << Response::endless("HTTP/1.1 200 OK\r\n", "X-Filler: filler\r\n") << false
-                                    << failed;
-    QTest::newRow("body dripped slowly") << url << drip << true << headerFirst;
+                                    << failed << Cause::HeaderTooLarge;
+    QTest::newRow("body dripped slowly") << url << drip << true << headerFirst << Cause::TimedOut;
     QTest::newRow("body cut short") << url << Response{.pieces = {QByteArray(head + QByteArray(100, 'c'))}} << false
-                                    << headerFirst;
-    QTest::newRow("refused") << refused << Response() << false << failed;
-    QTest::newRow("not http") << "ftp://{server}/" << Response() << false << failed;
+                                    << headerFirst << Cause::CutShort;
+    QTest::newRow("closed without a word") << url << Response() << false << failed << Cause::NoAnswer;
+    QTest::newRow("header cut short") << url << Response{.pieces = {QByteArray("HTTP/1.1 200 OK\r\nContent-")}} << false
+                                      << failed << Cause::CutShort;
+    QTest::newRow("refused") << refused << Response() << false << failed << Cause::ConnectionRefused;
+    QTest::newRow("not http") << "ftp://{server}/" << Response() << false << failed << Cause::NotHttp;
 }
 
 // Every failure ends in failed(), never from inside start(). The deadline covers the whole
@@ -128,6 +137,7 @@ void TestHttpGet::fails()
     QCOMPARE(recorder.events, QStringList());
     QTRY_VERIFY_WITH_TIMEOUT(!get.isRunning(), 5000);
     QTEST(recorder.events, "events");
+    QTEST(recorder.cause.value(), "cause");
     const qint64 elapsed = clock.elapsed();
     const qint64 deadline = limits.deadline.count();
     QVERIFY2(atDeadline ? elapsed >= deadline * 9 / 10 && elapsed < deadline + 2500 : elapsed < deadline / 2,
