@@ -17,7 +17,7 @@ class ScriptedHttpServer : public QObject
 public:
     struct Piece
     {
-        Piece(const QByteArray& bytes, int pauseBeforeMs = 0) : bytes(bytes), pauseBeforeMs(pauseBeforeMs) {}
+        Piece(const QByteArray& text, int pauseMs = 0) : bytes(text), pauseBeforeMs(pauseMs) {}
         QByteArray bytes;
         int pauseBeforeMs;
     };
