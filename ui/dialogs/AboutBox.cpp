@@ -51,6 +51,16 @@ AboutBox::AboutBox(Messages& messages, QWidget* parent)
                                 "pages at each check and may lag behind the site."),
                              this);
     Colors::tintText(*disclaimer, palette().color(QPalette::Link));
+    // The link is reached with Tab and opened with Enter, as in a browser.
+    const QString homePage = QStringLiteral(BIDORRA_HOMEPAGE);
+    auto* licence =
+        label(QStringLiteral("licenceLabel"),
+              tr("Free software under the MIT License.") + QStringLiteral("<br>") +
+                  tr("Home page: %1").arg(QStringLiteral("<a href=\"%1\">%1</a>").arg(homePage.toHtmlEscaped())),
+              this);
+    licence->setTextFormat(Qt::RichText);
+    licence->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    licence->setOpenExternalLinks(true);
     auto* rule = new QFrame(this);
     rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
@@ -66,13 +76,15 @@ AboutBox::AboutBox(Messages& messages, QWidget* parent)
     grid->addWidget(title, 0, 1, 1, 2);
     grid->addWidget(version, 1, 1, 1, 2);
     grid->addWidget(description, 2, 1, 1, 2);
-    grid->addWidget(rule, 3, 0, 1, 3);
-    grid->addWidget(disclaimer, 4, 0, 2, 2);
-    grid->addWidget(ok, 4, 2);
-    grid->addWidget(systemInfo, 5, 2);
+    grid->addWidget(licence, 3, 1, 1, 2);
+    grid->addWidget(rule, 4, 0, 1, 3);
+    grid->addWidget(disclaimer, 5, 0, 2, 2);
+    grid->addWidget(ok, 5, 2);
+    grid->addWidget(systemInfo, 6, 2);
     grid->setColumnMinimumWidth(1, fontMetrics().averageCharWidth() * 40);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     setTabOrder(ok, systemInfo);
+    setTabOrder(systemInfo, licence);
 
     // OK is the default and the cancel button: Enter and Escape both close the box.
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
