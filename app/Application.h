@@ -12,7 +12,9 @@
 #include <QPointer>
 #include <QSettings>
 #include <QStringListModel>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class Clock;
 class CommandActions;
@@ -90,6 +92,8 @@ private:
     LogWindow& logWindowMade();
     void showSetup();
     void setupConfirmed(const QStringList& items, const SettingsTexts& texts);
+    void replaceFile(const char* name, const char* headline, std::optional<FileError>& unread,
+                     const std::function<std::optional<FileError>(const QString&)>& write);
     void showAbout();
     void saveGrid();
     void openHelp();
@@ -121,4 +125,8 @@ private:
     QPointer<LogWindow> m_log;
     QPointer<SetupDialog> m_setup;
     QPointer<AboutBox> m_about;
+    // Why Setup.ini and list.ini did not load whole when last read: Setup's OK then keeps the
+    // file aside instead of replacing what nobody has seen.
+    std::optional<FileError> m_settingsUnread;
+    std::optional<FileError> m_listUnread;
 };

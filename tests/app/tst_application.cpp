@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -114,8 +115,10 @@ private Q_SLOTS:
         Program program;
         program.folder.write(QStringLiteral("list.ini"), "1001\r\n");
         program.folder.write(QStringLiteral("Setup.ini"), "PlayWave=True\r\nSeconds=20\r\n");
+        program.folder.write(QStringLiteral(".Setup.ini.saving-Ab12Cd"), "PlayWave=Tr"); // a save cut short by a kill
         program.start();
         QVERIFY(program.messages.shown.isEmpty());
+        QVERIFY(!program.folder.exists(QStringLiteral(".Setup.ini.saving-Ab12Cd")));
         program.application->results().setItemCount(1);
 
         for (const char* button : {"cancelButton", "okButton"}) {
@@ -134,6 +137,55 @@ private Q_SLOTS:
                  QByteArray("PlayWave=True\r\nOpenWindow=False\r\nHours=0\r\nMinutes=2.7\r\nSeconds=20\r\n"));
         QCOMPARE(program.application->settings().interval(), (Interval{0, 2, 20}));
         QCOMPARE(program.application->results().rowCount(), 0);
+    }
+
+    // A file that did not load whole is not written over by Setup's OK: it is kept beside the
+    // new one, once, and the user is told where.
+    void fileNotReadWholeIsKeptAside_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown"); // how the message at start-up ends
+        QTest::addColumn<QByteArray>("written");
+
+        QTest::newRow("list over 1 MiB") << "list.ini" << QByteArray(1024 * 1024 + 1, '7') << "Error 27: File too large"
+                                         << QByteArray();
+        QTest::newRow("list line over 64 characters")
+            << "list.ini"
+            << "1001\r\n" + QByteArray(65, '9') + "\r\n1002\r\n"
+            << "Error 75: line 2 is longer than 64 characters and was left out" << QByteArray("1001\r\n1002\r\n");
+        QTest::newRow("settings line not read")
+            << "Setup.ini" << QByteArray("PlayWave=True\r\nHours=abc\r\nSeconds=20\r\n") << "Error 22: Invalid argument"
+            << QByteArray("PlayWave=True\r\nOpenWindow=False\r\nHours=0\r\nMinutes=0\r\nSeconds=0\r\n");
+    }
+
+    void fileNotReadWholeIsKeptAside()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        QFETCH(QByteArray, written);
+
+        Program program;
+        program.folder.write(QStringLiteral("list.ini"), "1001\r\n");
+        program.folder.write(QStringLiteral("Setup.ini"), "Seconds=20\r\n");
+        program.folder.write(name, bytes);
+        program.start();
+        QVERIFY(program.messages.shown.first().text.endsWith(shown));
+        for (int ok = 0; ok < 2; ++ok) {
+            program.actions().setup()->trigger();
+            program.application->setupDialog()->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+            QTRY_VERIFY(!program.application->setupDialog());
+        }
+        const QString kept = name + QStringLiteral(".unread-20261205-100000");
+        QCOMPARE(program.folder.read(kept), bytes);
+        QCOMPARE(program.folder.read(name), written);
+        QCOMPARE(QDir(program.folder.path()).entryList({name + u'*'}), (QStringList{name, kept}));
+        QList<Message> told;
+        std::copy_if(program.messages.shown.begin(), program.messages.shown.end(), std::back_inserter(told),
+                     [](const Message& message) { return message.title == u"Old File Kept"; });
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told.first().text.contains(kept));
     }
 
     // A session: three cycles, Save, the history of the grid's current item, its page, the help and Exit.
