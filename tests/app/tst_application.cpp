@@ -25,6 +25,8 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <sys/stat.h>
 
 using namespace std::chrono_literals;
@@ -69,6 +71,14 @@ struct Program
             ScriptedHttpServer::Response::page("HTTP/1.1 200 OK", ItemPages::page(item));
         page.pieces.first().pauseBeforeMs = pauseMs;
         site.script(ItemPages::target(number), page);
+    }
+    // One cycle over a list of item 1001, which shows the price.
+    void cycle(const char* price)
+    {
+        serve(QStringLiteral("1001"), QLatin1String(price));
+        actions().start()->trigger();
+        QTRY_COMPARE(status(), "Timer ON...");
+        actions().stop()->trigger();
     }
 };
 } // namespace
@@ -238,14 +248,16 @@ private Q_SLOTS:
         QCOMPARE(items->itemText(1), "1002");
         QCOMPARE(window->table()->rowCount(), 2);
         const double start = static_cast<double>(program.clock.current.addSecs(-120).toMSecsSinceEpoch());
-        QCOMPARE(window->chart()->pricePoints(),
-                 (QList<QPointF>{{start, 4.0}, {start + 120000, 4.0}, {start + 120000, 4500.0}}));
+        QTRY_COMPARE(window->chart()->pricePoints(),
+                     (QList<QPointF>{{start, 4.0}, {start + 120000, 4.0}, {start + 120000, 4500.0}}));
         QCOMPARE(window->chart()->bidPoints(),
                  (QList<QPointF>{{start, 4.0}, {start + 120000, 4.0}, {start + 120000, 1024.0}}));
         window->findChild<QPushButton*>(QStringLiteral("exportAllButton"))->click();
         auto* dialog = window->findChild<QFileDialog*>(QStringLiteral("exportDialog"));
         dialog->selectFile(program.folder.file(QStringLiteral("all.csv")));
+        QSignalSpy exported(window, &HistoryWindow::exportEnded);
         static_cast<QDialog*>(dialog)->accept();
+        QVERIFY(exported.wait());
         QCOMPARE(program.folder.read(QStringLiteral("all.csv")).count("\r\n"), 1 + 2 + 1);
 
         Q_EMIT program.application->mainWindow().resultsView()->doubleClicked(
@@ -272,15 +284,47 @@ private Q_SLOTS:
         program.folder.write(QStringLiteral("history.sqlite"), QByteArray(2048, 'x'));
         program.start();
         for (const char* price : {"$4.00", "$5.00"}) {
-            program.serve(QStringLiteral("1001"), QLatin1String(price));
-            program.actions().start()->trigger();
-            QTRY_COMPARE(program.status(), "Timer ON...");
-            program.actions().stop()->trigger();
+            program.cycle(price);
             QCOMPARE(program.application->results().text(0, ResultsModel::Price), QLatin1String(price));
         }
         QCOMPARE(program.messages.shown.size(), 1);
         QCOMPARE(program.messages.shown.first().title, "Error Opening File");
         QCOMPARE(program.folder.read(QStringLiteral("history.sqlite")), QByteArray(2048, 'x'));
+    }
+
+    // A lock another program holds on the history: one message for each run of failed cycles,
+    // saying what is wrong and what to do, and what those cycles saw is stored once it is gone.
+    void historyFailuresAreToldOnceAndTriedAgain()
+    {
+        Program program;
+        program.folder.write(QStringLiteral("list.ini"), "1001\r\n");
+        program.folder.write(QStringLiteral("Setup.ini"), "Minutes=5\r\n");
+        program.start();
+        program.application->history().store().setLockWait(10ms);
+        program.cycle("$1.00");
+        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        holder.setDatabaseName(program.folder.file(QStringLiteral("history.sqlite")));
+        QVERIFY(holder.open() && QSqlQuery(holder).exec(QStringLiteral("BEGIN IMMEDIATE")));
+        program.cycle("$2.00");
+        program.cycle("$3.00");
+        QSqlQuery(holder).exec(QStringLiteral("ROLLBACK"));
+        program.cycle("$4.00");
+        QSqlQuery(holder).exec(QStringLiteral("BEGIN IMMEDIATE"));
+        program.cycle("$5.00");
+        holder.close();
+        holder = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+        program.cycle("$6.00");
+
+        QCOMPARE(program.messages.shown.size(), 2);
+        for (const Message& message : std::as_const(program.messages.shown)) {
+            QCOMPARE(message.title, "Error Saving File");
+            QCOMPARE(message.text,
+                     "Error with history.sqlite File\r\rError 5: database is locked\r\rAnother program is "
+                     "using the file. Bidorra keeps the changes it sees and tries again at every round; "
+                     "monitoring goes on.");
+        }
+        QCOMPARE(program.application->history().store().rowsBefore(QString(), 0, 10).rows.size(), 6);
     }
 
     // Setup's OK clears the grid under a page on its way: monitoring halts, and the commands

@@ -1,7 +1,58 @@
 #include "storage/HistoryExport.h"
 #include "tests/support/TempProgramFolder.h"
 
+#include <QDir>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
+#include <QTimer>
+
+namespace {
+// The process's resident memory now, and at its peak since resetPeak(), in KiB.
+qint64 memoryKiB(const char* key)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(key)) {
+            return line.mid(qstrlen(key)).trimmed().split(' ').value(0).toLongLong();
+        }
+    }
+    return -1;
+}
+
+void resetPeak()
+{
+    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+    clearRefs.open(QIODevice::WriteOnly);
+    clearRefs.write("5");
+}
+
+// Adds rows to the history file straight through SQL, as many as a test needs.
+void generateRows(const QString& folder, int count)
+{
+    {
+        HistoryStore store;
+        store.open(folder);
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("generator"));
+        db.setDatabaseName(QDir(folder).filePath(QStringLiteral("history.sqlite")));
+        db.open();
+        QSqlQuery(db).exec(
+            QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                           "INSERT INTO observations (observed_at, item_number, price, quantity, bids, time_left, "
+                           "end_time, seller, high_bidder) SELECT strftime('%Y-%m-%dT%H:%M:%SZ', 1796000000 + i, "
+                           "'unixepoch'), 1000 + i % 50, printf('US $%d.%02d', i / 100, i % 100), '1', i % 97, "
+                           "'2 days 3 hours', 'Dec-07-26 10:00:00 PST', 'seller ' || (i % 13), 'bidder ' || (i % 7) "
+                           "FROM n")
+                .arg(count));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("generator"));
+}
+} // namespace
 
 class TestHistoryExport : public QObject
 {
@@ -10,17 +61,68 @@ class TestHistoryExport : public QObject
 private Q_SLOTS:
     void everyFieldQuotedLinesEndInCrLf()
     {
-        Observation row{QDateTime(QDate(2026, 12, 5), QTime(9, 30, 5), Qt::OffsetFromUTC, 3600),
-                        QStringLiteral("1001"),
-                        {QStringLiteral("US $1,200.00"), QStringLiteral("1"), QStringLiteral("4"), std::nullopt,
-                         QStringLiteral("Dec-07-26"), QStringLiteral("bob \"the\" seller"), QStringLiteral("a\nb")}};
         TempProgramFolder folder;
-        QVERIFY(!exportHistory({row}, folder.file(QStringLiteral("h.csv"))));
+        HistoryStore store;
+        QVERIFY(!store.open(folder.path()));
+        ItemPageReading page;
+        page.values = {"US $1,200.00", "1", "4", std::nullopt, "Dec-07-26", "bob \"the\" seller", "a\nb"};
+        store.record(QStringLiteral("1001"), page,
+                     QDateTime(QDate(2026, 12, 5), QTime(9, 30, 5), Qt::OffsetFromUTC, 3600));
+        QVERIFY(!store.write());
+        HistoryExport csv(store, QString(), folder.file(QStringLiteral("h.csv")));
+        QSignalSpy finished(&csv, &HistoryExport::finished);
+        csv.start();
+        QVERIFY(finished.wait());
+        QCOMPARE(finished.first().at(0).toString(), QString());
         QCOMPARE(folder.read(QStringLiteral("h.csv")),
                  QByteArray("\"Time (UTC)\",\"Item #\",\"Price\",\"Quantity\",\"Bids\",\"Time Left\",\"Time Ends\","
                             "\"Seller\",\"High Bidder\"\r\n"
                             "\"2026-12-05T08:30:05Z\",\"1001\",\"US $1,200.00\",\"1\",\"4\",\"\",\"Dec-07-26\","
                             "\"bob \"\"the\"\" seller\",\"a\nb\"\r\n"));
+    }
+
+    // A million rows go out a slice at a time: the event loop turns between slices, memory
+    // stays small, and an export dropped halfway leaves the old file and no part of the new.
+    void millionRowsStreamInLittleMemory()
+    {
+        constexpr int Rows = 1000000;
+        TempProgramFolder folder;
+        generateRows(folder.path(), Rows);
+        folder.write(QStringLiteral("all.csv"), "old\r\n");
+        HistoryStore store;
+        QVERIFY(!store.open(folder.path()));
+        {
+            HistoryExport dropped(store, QString(), folder.file(QStringLiteral("all.csv")));
+            dropped.start();
+            QSignalSpy progressed(&dropped, &HistoryExport::progressed);
+            QVERIFY(progressed.wait());
+        }
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{"all.csv", "history.sqlite", "history.sqlite-shm", "history.sqlite-wal"}));
+        QCOMPARE(folder.read(QStringLiteral("all.csv")), "old\r\n");
+
+        resetPeak();
+        const qint64 before = memoryKiB("VmRSS:");
+        HistoryExport csv(store, QString(), folder.file(QStringLiteral("all.csv")));
+        QSignalSpy finished(&csv, &HistoryExport::finished);
+        int turns = 0;
+        QTimer turn;
+        turn.callOnTimeout([&turns] { ++turns; });
+        turn.start(0);
+        csv.start();
+        QVERIFY(finished.wait(240000));
+        QCOMPARE(csv.done(), Rows);
+        QVERIFY2(turns > 20, qPrintable(QString::number(turns)));
+#if !defined(__SANITIZE_ADDRESS__)
+        const qint64 grown = memoryKiB("VmHWM:") - before;
+        QVERIFY2(grown < 100 * 1024, qPrintable(QStringLiteral("%1 KiB more").arg(grown)));
+#endif
+        QFile file(folder.file(QStringLiteral("all.csv")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.size() > Rows * 100, true);
+        file.seek(file.size() - 200);
+        QVERIFY(file.readAll().endsWith("\"US $10000.00\",\"1\",\"27\",\"2 days 3 hours\",\"Dec-07-26 10:00:00 PST\","
+                                        "\"seller 1\",\"bidder 1\"\r\n"));
     }
 };
 

@@ -1,10 +1,20 @@
 #include "storage/HistoryStore.h"
-#include "tests/support/Fakes.h"
 #include "tests/support/TempProgramFolder.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
+#include <csignal>
+#include <future>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+
+using namespace std::chrono_literals;
+using Cause = HistoryError::Cause;
+Q_DECLARE_METATYPE(HistoryError::Cause)
 
 namespace {
 const QDateTime Noon(QDate(2026, 12, 5), QTime(12, 0, 0), Qt::UTC);
@@ -16,11 +26,18 @@ ItemPageReading reading(const QString& price)
     return page;
 }
 
-// A connection of the test's own to the history file, gone when the test is done with it.
+QList<Observation> everyRow(HistoryStore& store)
+{
+    return store.rowsAfter(QString(), 0, std::numeric_limits<qint64>::max(), 1000).rows;
+}
+
+// A connection of the test's own to a database file, gone when the test is done with it.
 struct Sql
 {
+    QString name;
     QSqlDatabase db;
-    explicit Sql(const QString& path) : db(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("test")))
+    explicit Sql(const QString& path, const QString& connection = QStringLiteral("test"))
+        : name(connection), db(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection))
     {
         db.setDatabaseName(path);
         db.open();
@@ -29,10 +46,35 @@ struct Sql
     {
         db.close();
         db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QStringLiteral("test"));
+        QSqlDatabase::removeDatabase(name);
     }
     bool exec(const QString& statement) { return QSqlQuery(db).exec(statement); }
+    // Held until the connection closes: nobody else may write the file.
+    bool lock() { return exec(QStringLiteral("BEGIN IMMEDIATE")); }
 };
+
+// While it lives, no file of the process may grow: a full disk as SQLite meets it.
+struct NoRoom
+{
+    rlimit before = {};
+    NoRoom()
+    {
+        ::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        const rlimit none = {0, before.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &none);
+    }
+    ~NoRoom()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        ::signal(SIGXFSZ, SIG_DFL);
+    }
+};
+
+QStringList entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+}
 } // namespace
 
 class TestHistoryStore : public QObject
@@ -60,40 +102,38 @@ private Q_SLOTS:
         QFETCH(int, rows);
 
         TempProgramFolder folder;
-        RecordingMessages messages;
-        HistoryStore store(messages);
-        QVERIFY(store.open(folder.path()));
+        HistoryStore store;
+        QVERIFY(!store.open(folder.path()));
         store.record(QStringLiteral("1001"), reading(QStringLiteral("$2.00")), Noon);
         ItemPageReading next = reading(QStringLiteral("$2.00"));
         next.values[field] = value.isNull() ? std::nullopt : std::optional(value);
         store.record(QStringLiteral("1001"), next, Noon.addSecs(60));
-        QCOMPARE(store.observations(QStringLiteral("1001")).size(), rows);
+        QVERIFY(!store.write());
+        QCOMPARE(store.rowsBefore(QStringLiteral("1001"), 0, 10).rows.size(), rows);
     }
 
     // What a run kept is there for the next one, which goes on from each item's last row.
     void restartReadsTheHistoryBack()
     {
         TempProgramFolder folder;
-        RecordingMessages messages;
         {
-            HistoryStore store(messages);
-            QVERIFY(store.open(folder.path()));
-            store.beginCycle();
+            HistoryStore store;
+            QVERIFY(!store.open(folder.path()));
             store.record(QStringLiteral("1002"), reading(QStringLiteral("$7.00")), Noon);
             store.record(QStringLiteral("1001"), reading(QStringLiteral("$2.00")), Noon.addSecs(1));
-            // The program ends in the middle of a cycle.
+            // The program ends before the cycle does.
         }
-        HistoryStore store(messages);
-        QVERIFY(store.open(folder.path()));
-        QCOMPARE(store.itemNumbers(), (QStringList{"1001", "1002"}));
-        const QList<Observation> rows = store.observations(QString());
+        HistoryStore store;
+        QVERIFY(!store.open(folder.path()));
+        QCOMPARE(store.itemNumbers().numbers, (QStringList{"1001", "1002"}));
+        const QList<Observation> rows = everyRow(store);
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[1].itemNumber, "1001");
         QCOMPARE(rows[1].time, Noon.addSecs(1));
         QCOMPARE(rows[1].values, reading(QStringLiteral("$2.00")).values);
         store.record(QStringLiteral("1001"), reading(QStringLiteral("$2.00")), Noon.addSecs(90));
-        QCOMPARE(store.observations(QString()).size(), 2);
-        QVERIFY(messages.shown.isEmpty());
+        QVERIFY(!store.write());
+        QCOMPARE(everyRow(store).size(), 2);
     }
 
     void fileOfTheFirstLayoutIsBroughtUpToDate()
@@ -112,53 +152,209 @@ private Q_SLOTS:
             }
         }
         // Its rows stay, and the file is left at the current layout: a second run finds nothing to do.
-        RecordingMessages messages;
         for (int run = 0; run < 2; ++run) {
-            HistoryStore store(messages);
-            QVERIFY(store.open(folder.path()));
-            QCOMPARE(store.observations(QStringLiteral("1001")).value(0).time, Noon);
+            HistoryStore store;
+            QVERIFY(!store.open(folder.path()));
+            QCOMPARE(everyRow(store).value(0).time, Noon);
         }
-        QVERIFY(messages.shown.isEmpty());
     }
 
-    void fileThatCannotBeUsedIsReportedOnce_data()
+    // A file the store cannot use is left byte for byte as it was, whatever it is asked to do;
+    // the message says what is wrong, never "Error 0" or nothing.
+    void fileThatCannotBeUsedIsLeftAlone_data()
     {
-        QTest::addColumn<bool>("locked");
+        QTest::addColumn<QStringList>("statements"); // empty: bytes that are no database
+        QTest::addColumn<Cause>("cause");
         QTest::addColumn<QString>("text");
 
-        QTest::newRow("corrupt") << false << "Error with history.sqlite File\r\rError 26: file is not a database";
-        QTest::newRow("locked") << true << "Error with history.sqlite File\r\rError 5: database is locked";
+        const QString versions = QStringLiteral("CREATE TABLE schema_version (version INTEGER NOT NULL)");
+        QTest::newRow("not a database") << QStringList() << Cause::Damaged << "file is not a database";
+        QTest::newRow("newer layout") << QStringList{versions, "INSERT INTO schema_version VALUES (3)"}
+                                      << Cause::NewerLayout
+                                      << "Its layout 3 is newer than this version of the program knows (2).";
+        QTest::newRow("no layout number")
+            << QStringList{versions} << Cause::Damaged << "Its table schema_version holds no layout number.";
+        QTest::newRow("another program's") << QStringList{"CREATE TABLE notes (text)"} << Cause::Damaged
+                                           << "It holds no price history of this program.";
     }
 
-    void fileThatCannotBeUsedIsReportedOnce()
+    void fileThatCannotBeUsedIsLeftAlone()
     {
-        QFETCH(bool, locked);
+        QFETCH(QStringList, statements);
+        QFETCH(Cause, cause);
         QFETCH(QString, text);
 
         TempProgramFolder folder;
-        const QByteArray garbage(3000, '\x5a');
-        std::optional<Sql> holder;
-        if (locked) {
-            holder.emplace(folder.file(QStringLiteral("history.sqlite")));
-            QVERIFY(holder->exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE")));
-            QVERIFY(holder->exec(QStringLiteral("BEGIN EXCLUSIVE")));
-            QVERIFY(holder->exec(QStringLiteral("CREATE TABLE other (x)")));
+        if (statements.isEmpty()) {
+            folder.write(QStringLiteral("history.sqlite"), QByteArray(3000, '\x5a'));
         } else {
-            folder.write(QStringLiteral("history.sqlite"), garbage);
+            Sql sql(folder.file(QStringLiteral("history.sqlite")));
+            for (const QString& statement : statements) {
+                QVERIFY(sql.exec(statement));
+            }
         }
-        RecordingMessages messages;
-        HistoryStore store(messages);
-        QVERIFY(!store.open(folder.path()));
-        store.beginCycle();
+        const QByteArray bytes = folder.read(QStringLiteral("history.sqlite"));
+        HistoryStore store;
+        const std::optional<HistoryError> error = store.open(folder.path());
+        QCOMPARE(error.value_or(HistoryError()).cause, cause);
+        QCOMPARE(error->error.description, text);
         store.record(QStringLiteral("1001"), reading(QStringLiteral("$2.00")), Noon);
-        store.endCycle();
-        QVERIFY(store.itemNumbers().isEmpty());
-        QCOMPARE(messages.shown.size(), 1);
-        QCOMPARE(messages.shown.first().text, text);
-        QCOMPARE(messages.shown.first().title, "Error Opening File");
-        if (!locked) {
-            QCOMPARE(folder.read(QStringLiteral("history.sqlite")), garbage);
+        QCOMPARE(store.write().value_or(HistoryError()).cause, cause);
+        QVERIFY(store.itemNumbers().error);
+        QCOMPARE(folder.read(QStringLiteral("history.sqlite")), bytes);
+        QCOMPARE(entries(folder.path()), QStringList{"history.sqlite"});
+    }
+
+    // A link, pipe or folder at any name of the file is refused before SQLite is let near it,
+    // and what a link points to stays untouched.
+    void linksAndSpecialFilesAreRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("afterOpening");
+        QTest::addColumn<int>("number");
+
+        QTest::newRow("link to a database") << "history.sqlite"
+                                            << "link" << false << ELOOP;
+        QTest::newRow("dangling link") << "history.sqlite"
+                                       << "dangling" << false << ELOOP;
+        QTest::newRow("pipe") << "history.sqlite"
+                              << "pipe" << false << EINVAL;
+        QTest::newRow("-wal link") << "history.sqlite-wal"
+                                   << "link" << false << ELOOP;
+        QTest::newRow("-journal dangling link") << "history.sqlite-journal"
+                                                << "dangling" << false << ELOOP;
+        QTest::newRow("-shm folder") << "history.sqlite-shm"
+                                     << "folder" << false << EISDIR;
+        QTest::newRow("-wal link while open") << "history.sqlite-wal"
+                                              << "link" << true << ELOOP;
+        QTest::newRow("link in place of the open file") << "history.sqlite"
+                                                        << "link" << true << ELOOP;
+    }
+
+    void linksAndSpecialFilesAreRefused()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QFETCH(bool, afterOpening);
+        QFETCH(int, number);
+
+        TempProgramFolder folder;
+        TempProgramFolder outside;
+        {
+            HistoryStore other;
+            QVERIFY(!other.open(outside.path()));
         }
+        const QByteArray outsideBytes = outside.read(QStringLiteral("history.sqlite"));
+        HistoryStore store;
+        if (afterOpening) {
+            QVERIFY(!store.open(folder.path()));
+            QVERIFY(QFile::remove(folder.file(name)));
+        }
+        const QString path = folder.file(name);
+        const QString target = outside.file(kind == u"link" ? QStringLiteral("history.sqlite") : QStringLiteral("new"));
+        if (kind == u"pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == u"folder") {
+            QVERIFY(QDir(folder.path()).mkdir(name));
+        } else {
+            QVERIFY(QFile::link(target, path));
+        }
+        store.record(QStringLiteral("1001"), reading(QStringLiteral("$2.00")), Noon);
+        const std::optional<HistoryError> error = afterOpening ? store.write() : store.open(folder.path());
+        QCOMPARE(error.value_or(HistoryError()).cause, Cause::NotRegular);
+        QCOMPARE(error->error.number, number);
+        QVERIFY(error->error.description.startsWith(name + u':'));
+        QCOMPARE(outside.read(QStringLiteral("history.sqlite")), outsideBytes);
+        QCOMPARE(entries(outside.path()), QStringList{"history.sqlite"});
+        if (!afterOpening) {
+            QCOMPARE(entries(folder.path()), QStringList{name});
+        }
+    }
+
+    // A lock held past the wait, or a disk without room: the rows stay kept, every write tries
+    // again, and the first that works stores them all.
+    void failedWriteIsTriedAgain_data()
+    {
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<Cause>("cause");
+
+        QTest::newRow("locked by another program") << true << Cause::Busy;
+        QTest::newRow("no room on the disk") << false << Cause::Full;
+    }
+
+    void failedWriteIsTriedAgain()
+    {
+        QFETCH(bool, locked);
+        QFETCH(Cause, cause);
+
+        TempProgramFolder folder;
+        HistoryStore store;
+        store.setLockWait(20ms);
+        QVERIFY(!store.open(folder.path()));
+        store.record(QStringLiteral("1001"), reading(QStringLiteral("$1.00")), Noon);
+        QVERIFY(!store.write());
+        {
+            std::optional<Sql> holder;
+            std::optional<NoRoom> noRoom;
+            if (locked) {
+                holder.emplace(folder.file(QStringLiteral("history.sqlite")));
+                QVERIFY(holder->lock());
+            } else {
+                noRoom.emplace();
+            }
+            for (const char* price : {"$2.00", "$3.00"}) {
+                store.record(QStringLiteral("1001"), reading(QLatin1String(price)), Noon.addSecs(60));
+                QCOMPARE(store.write().value_or(HistoryError()).cause, cause);
+            }
+            QCOMPARE(store.keptCount(), 2);
+        }
+        QVERIFY(!store.write());
+        QCOMPARE(store.keptCount(), 0);
+        QCOMPARE(everyRow(store).size(), 3);
+    }
+
+    // A lock another program holds for a moment is waited for.
+    void briefLockIsWaitedFor()
+    {
+        TempProgramFolder folder;
+        HistoryStore store;
+        QVERIFY(!store.open(folder.path()));
+        std::promise<void> held;
+        std::thread holder([&held, path = folder.file(QStringLiteral("history.sqlite"))] {
+            {
+                Sql sql(path, QStringLiteral("holder"));
+                sql.lock();
+                held.set_value();
+                std::this_thread::sleep_for(300ms);
+            }
+        });
+        held.get_future().wait();
+        store.record(QStringLiteral("1001"), reading(QStringLiteral("$1.00")), Noon);
+        const std::optional<HistoryError> error = store.write();
+        holder.join();
+        QVERIFY(!error);
+        QCOMPARE(everyRow(store).size(), 1);
+    }
+
+    // A file deleted while the program runs is noticed at the next write and made again.
+    void deletedFileIsMadeAgain()
+    {
+        TempProgramFolder folder;
+        HistoryStore store;
+        QVERIFY(!store.open(folder.path()));
+        store.record(QStringLiteral("1001"), reading(QStringLiteral("$1.00")), Noon);
+        store.record(QStringLiteral("1002"), reading(QStringLiteral("$5.00")), Noon);
+        QVERIFY(!store.write());
+        QVERIFY(QFile::remove(folder.file(QStringLiteral("history.sqlite"))));
+        store.record(QStringLiteral("1001"), reading(QStringLiteral("$2.00")), Noon.addSecs(60));
+        QCOMPARE(store.write().value_or(HistoryError()).cause, Cause::Replaced);
+        store.record(QStringLiteral("1002"), reading(QStringLiteral("$5.00")), Noon.addSecs(120));
+        QVERIFY(!store.write());
+        const QList<Observation> rows = everyRow(store);
+        QCOMPARE(rows.size(), 2); // an item's first reading in the new file is stored, changed or not
+        QCOMPARE(rows[0].value(PageField::Price), "$2.00");
+        QCOMPARE(rows[1].itemNumber, "1002");
     }
 };
 
