@@ -10,7 +10,8 @@ int runOnce(const Environment& environment)
 {
     SingleInstance instance(SingleInstance::serverNameFor(environment.programFolder));
     std::unique_ptr<Application> application;
-    // SIGTERM and SIGINT end the program as Exit does, or at once while nothing runs yet.
+    // SIGTERM, SIGINT, SIGHUP and SIGQUIT end the program as Exit does, or at once while nothing
+    // runs yet.
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::received, &instance, [&] {
         if (application) {
