@@ -173,6 +173,11 @@ void Application::exit()
     QCoreApplication::exit(0);
 }
 
+void Application::report(const Message& message)
+{
+    m_messages.show(message);
+}
+
 LogWindow& Application::logWindowMade()
 {
     if (!m_log) {

@@ -3,6 +3,7 @@
 #include "core/HttpGet.h"
 #include "core/ResultsModel.h"
 #include "core/Settings.h"
+#include "platform/Messages.h"
 #include "ui/dialogs/AboutBox.h"
 #include "ui/dialogs/LogWindow.h"
 #include "ui/dialogs/SetupDialog.h"
@@ -65,6 +66,8 @@ public:
     void start();
     // The Exit command: ends the transfer, puts the windows away and ends the event loop.
     void exit();
+    // Shows a message about something outside the windows (the boxes come one at a time).
+    void report(const Message& message);
 
     Settings& settings() { return m_settings; }
     QStringListModel& items() { return m_items; }
