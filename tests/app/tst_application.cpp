@@ -275,23 +275,6 @@ private Q_SLOTS:
         QVERIFY(!program.application->mainWindow().isVisible());
     }
 
-    // A history file that is not a database is reported once; the cycles go on without it.
-    void unusableHistoryIsReportedOnceAndMonitoringGoesOn()
-    {
-        Program program;
-        program.folder.write(QStringLiteral("list.ini"), "1001\r\n");
-        program.folder.write(QStringLiteral("Setup.ini"), "Minutes=5\r\n");
-        program.folder.write(QStringLiteral("history.sqlite"), QByteArray(2048, 'x'));
-        program.start();
-        for (const char* price : {"$4.00", "$5.00"}) {
-            program.cycle(price);
-            QCOMPARE(program.application->results().text(0, ResultsModel::Price), QLatin1String(price));
-        }
-        QCOMPARE(program.messages.shown.size(), 1);
-        QCOMPARE(program.messages.shown.first().title, "Error Opening File");
-        QCOMPARE(program.folder.read(QStringLiteral("history.sqlite")), QByteArray(2048, 'x'));
-    }
-
     // A lock another program holds on the history: one message for each run of failed cycles,
     // saying what is wrong and what to do, and what those cycles saw is stored once it is gone.
     void historyFailuresAreToldOnceAndTriedAgain()

@@ -112,21 +112,6 @@ private Q_SLOTS:
         QCOMPARE(folder.read(QStringLiteral("list.ini")), "old\r\n");
     }
 
-    // A file that did not load whole moves aside under a name of its own, never over another.
-    void setAsideKeepsEveryCopy()
-    {
-        TempProgramFolder folder;
-        const QDateTime time(QDate(2026, 12, 5), QTime(9, 5, 7));
-        for (const char* bytes : {"first", "second"}) {
-            folder.write(QStringLiteral("list.ini"), bytes);
-            QVERIFY(!setAside(folder.file(QStringLiteral("list.ini")), time).error);
-        }
-        QCOMPARE(folder.read(QStringLiteral("list.ini.unread-20261205-090507")), "first");
-        QCOMPARE(folder.read(QStringLiteral("list.ini.unread-20261205-090507-2")), "second");
-        const SetAside nothing = setAside(folder.file(QStringLiteral("list.ini")), time);
-        QVERIFY(nothing.path.isEmpty() && !nothing.error);
-    }
-
     void failuresCarryTheSystemsError()
     {
         TempProgramFolder folder;
