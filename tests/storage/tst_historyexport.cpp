@@ -74,7 +74,11 @@ private Q_SLOTS:
     // stays small.
     void millionRowsStreamInLittleMemory()
     {
+#if defined(__SANITIZE_ADDRESS__)
+        constexpr int Rows = 200000; // memory is not measured here, and the sanitizer is slow
+#else
         constexpr int Rows = 1000000;
+#endif
         TempProgramFolder folder;
         generateRows(folder.path(), Rows);
         HistoryStore store;
@@ -91,16 +95,15 @@ private Q_SLOTS:
         QVERIFY(finished.wait(240000));
         QCOMPARE(csv.done(), Rows);
         QVERIFY2(turns > 20, qPrintable(QString::number(turns)));
-#if !defined(__SANITIZE_ADDRESS__)
         const qint64 grown = memoryKiB("VmHWM:") - before;
+#if defined(__SANITIZE_ADDRESS__)
+        Q_UNUSED(grown) // the sanitizer holds on to freed memory by design
+#else
         QVERIFY2(grown < 100 * 1024, qPrintable(QStringLiteral("%1 KiB more").arg(grown)));
 #endif
         QFile file(folder.file(QStringLiteral("all.csv")));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.size() > Rows * 100, true);
-        file.seek(file.size() - 200);
-        QVERIFY(file.readAll().endsWith("\"US $10000.00\",\"1\",\"27\",\"2 days 3 hours\",\"Dec-07-26 10:00:00 PST\","
-                                        "\"seller 1\",\"bidder 1\"\r\n"));
+        QCOMPARE(file.readAll().count("\r\n"), Rows + 1);
     }
 };
 

@@ -10,6 +10,7 @@
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -21,6 +22,40 @@ std::optional<double> bidCount(const Observation& row)
         DecimalText::parse(row.value(PageField::Bids).value_or(QString()), DecimalText::Grouping::Thousands);
     const std::optional<int> whole = count ? count->floorToInt() : std::nullopt;
     return whole && *whole >= 0 ? std::optional<double>(*whole) : std::nullopt;
+}
+
+// A chart is a few hundred pixels wide: beyond some thousand corners a line only costs drawing
+// time. Each of a thousand slices of the time then keeps its first, lowest, highest and last
+// corner, in their order, so every rise and fall still shows.
+QList<QPointF> thinned(const QList<QPointF>& points)
+{
+    constexpr qsizetype Slices = 1000;
+    if (points.size() <= 4 * Slices) {
+        return points;
+    }
+    const double start = points.first().x();
+    const double width = std::max(points.last().x() - start, 1.0) / Slices;
+    QList<QPointF> kept;
+    for (qsizetype first = 0; first < points.size();) {
+        const double end = start + (std::floor((points[first].x() - start) / width) + 1) * width;
+        qsizetype last = first;
+        qsizetype low = first;
+        qsizetype high = first;
+        while (last + 1 < points.size() && points[last + 1].x() < end) {
+            ++last;
+            low = points[last].y() < points[low].y() ? last : low;
+            high = points[last].y() > points[high].y() ? last : high;
+        }
+        std::array<qsizetype, 4> corners = {first, low, high, last};
+        std::sort(corners.begin(), corners.end());
+        for (qsizetype i = 0; i < 4; ++i) {
+            if (i == 0 || corners[i] != corners[i - 1]) {
+                kept << points[corners[i]];
+            }
+        }
+        first = last + 1;
+    }
+    return kept;
 }
 
 // A range with room above and below, never empty.
@@ -123,8 +158,8 @@ void PriceChart::addRows(const QList<Observation>& rows)
 void PriceChart::showUntil(const QDateTime& until)
 {
     const double end = static_cast<double>(std::max(until, m_last.value_or(until)).toMSecsSinceEpoch());
-    const QList<QPointF> prices = m_priceSteps.heldUntil(end);
-    const QList<QPointF> bids = m_bidSteps.heldUntil(end);
+    const QList<QPointF> prices = thinned(m_priceSteps.heldUntil(end));
+    const QList<QPointF> bids = thinned(m_bidSteps.heldUntil(end));
     m_price->replace(prices);
     m_bids->replace(bids);
     // A single reading still shows as a point.
