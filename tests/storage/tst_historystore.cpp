@@ -206,33 +206,25 @@ private Q_SLOTS:
     // and what a link points to stays untouched.
     void linksAndSpecialFilesAreRefused_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("kind"); // what stands there; "... while open": put there after opening
+        QTest::addColumn<QString>("setup"); // the name, then what stands there ("while open": put there after opening)
         QTest::addColumn<int>("number");
 
-        QTest::newRow("link to a database") << "history.sqlite"
-                                            << "link" << ELOOP;
-        QTest::newRow("dangling link") << "history.sqlite"
-                                       << "dangling" << ELOOP;
-        QTest::newRow("pipe") << "history.sqlite"
-                              << "pipe" << EINVAL;
-        QTest::newRow("-wal link") << "history.sqlite-wal"
-                                   << "link" << ELOOP;
-        QTest::newRow("-journal dangling link") << "history.sqlite-journal"
-                                                << "dangling" << ELOOP;
-        QTest::newRow("-shm folder") << "history.sqlite-shm"
-                                     << "folder" << EISDIR;
-        QTest::newRow("-wal link while open") << "history.sqlite-wal"
-                                              << "link while open" << ELOOP;
-        QTest::newRow("link in place of the open file") << "history.sqlite"
-                                                        << "link while open" << ELOOP;
+        QTest::newRow("link to a database") << "history.sqlite|link" << ELOOP;
+        QTest::newRow("dangling link") << "history.sqlite|dangling" << ELOOP;
+        QTest::newRow("pipe") << "history.sqlite|pipe" << EINVAL;
+        QTest::newRow("-wal link") << "history.sqlite-wal|link" << ELOOP;
+        QTest::newRow("-journal dangling link") << "history.sqlite-journal|dangling" << ELOOP;
+        QTest::newRow("-shm folder") << "history.sqlite-shm|folder" << EISDIR;
+        QTest::newRow("-wal link while open") << "history.sqlite-wal|link while open" << ELOOP;
+        QTest::newRow("link in place of the open file") << "history.sqlite|link while open" << ELOOP;
     }
 
     void linksAndSpecialFilesAreRefused()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, kind);
+        QFETCH(QString, setup);
         QFETCH(int, number);
+        const QString name = setup.section(u'|', 0, 0);
+        const QString kind = setup.section(u'|', 1);
 
         TempProgramFolder folder;
         TempProgramFolder outside;
