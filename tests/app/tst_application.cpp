@@ -193,7 +193,7 @@ private Q_SLOTS:
         QCOMPARE(QDir(program.folder.path()).entryList({name + u'*'}), (QStringList{name, kept}));
         const auto told = std::find_if(program.messages.shown.cbegin(), program.messages.shown.cend(),
                                        [](const Message& message) { return message.title == u"Old File Kept"; });
-        QVERIFY(told->text.contains(kept));
+        QVERIFY(told != program.messages.shown.cend() && told->text.contains(kept));
     }
 
     // A session: three cycles, Save, the history of the grid's current item, its page, the help and Exit.
