@@ -10,6 +10,7 @@
 #include "platform/qt/MessageBoxes.h"
 #include "storage/GridExport.h"
 #include "storage/ItemListFile.h"
+#include "storage/SaveFile.h"
 #include "storage/SettingsFile.h"
 #include "ui/dialogs/AboutBox.h"
 #include "ui/dialogs/LogWindow.h"
@@ -22,7 +23,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMenu>
+#include <cerrno>
 
 namespace {
 // The caller's implementation, or the real one, made and kept.
@@ -41,6 +44,12 @@ const QString SaveErrorTitle = QStringLiteral("Error Saving File");
 Message fileMessage(const char* headline, const QString& title, const FileError& error)
 {
     return {fileErrorText(QLatin1String(headline), error), title, Message::Icon::Critical};
+}
+
+// A file is missing until the first OK writes it: nothing of it goes unseen.
+std::optional<FileError> unreadPart(const std::optional<FileError>& error)
+{
+    return error && error->number != ENOENT ? error : std::nullopt;
 }
 } // namespace
 
@@ -114,6 +123,7 @@ void Application::start()
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(m_window->windowIcon());
     m_results.reset();
+    removeLeftoverSaves(m_environment.programFolder);
     loadFiles();
     m_history->start();
     m_actions->setMonitoring(false);
@@ -130,6 +140,7 @@ void Application::loadFiles()
     m_settings.setPlaySound(read.values.playSound);
     m_settings.setPopUpLog(read.values.popUpLog);
     m_settings.setInterval(read.values.interval);
+    m_settingsUnread = unreadPart(read.error);
     if (read.error) {
         m_messages.show(fileMessage(SettingsErrorHeadline, OpenErrorTitle, *read.error));
     }
@@ -140,6 +151,7 @@ void Application::reloadItemList()
 {
     const ItemListRead read = loadItemList(programFile(ItemListFileName));
     m_items.setStringList(read.items);
+    m_listUnread = unreadPart(read.error);
     if (read.error) {
         m_messages.show(fileMessage(ItemListErrorHeadline, OpenErrorTitle, *read.error));
     }
@@ -159,6 +171,11 @@ void Application::exit()
     m_window->close();
     Q_EMIT exited();
     QCoreApplication::exit(0);
+}
+
+void Application::report(const Message& message)
+{
+    m_messages.show(message);
 }
 
 LogWindow& Application::logWindowMade()
@@ -199,17 +216,41 @@ void Application::showSetup()
 
 void Application::setupConfirmed(const QStringList& items, const SettingsTexts& texts)
 {
-    if (const auto error = saveItemList(programFile(ItemListFileName), items)) {
-        m_messages.show(fileMessage(ItemListErrorHeadline, SaveErrorTitle, *error));
-    }
-    if (const auto error = saveSettings(programFile(SettingsFileName), texts)) {
-        m_messages.show(fileMessage(SettingsErrorHeadline, SaveErrorTitle, *error));
-    }
+    replaceFile(ItemListFileName, ItemListErrorHeadline, m_listUnread,
+                [&items](const QString& path) { return saveItemList(path, items); });
+    replaceFile(SettingsFileName, SettingsErrorHeadline, m_settingsUnread,
+                [&texts](const QString& path) { return saveSettings(path, texts); });
     // A field that holds no number counts as 0, as an empty one does.
     m_settings.setInterval({wholeNumberDown(texts.hours).value_or(0), wholeNumberDown(texts.minutes).value_or(0),
                             wholeNumberDown(texts.seconds).value_or(0)});
     m_items.setStringList(items);
     m_results.reset();
+}
+
+// A file that did not load whole is kept beside the new one under a name that says so, and the
+// user is told; when it cannot be moved aside it is not replaced either.
+void Application::replaceFile(const char* name, const char* headline, std::optional<FileError>& unread,
+                              const std::function<std::optional<FileError>(const QString&)>& write)
+{
+    const QString path = programFile(name);
+    if (unread) {
+        const SetAside kept = setAside(path, m_clock.now());
+        if (kept.error) {
+            m_messages.show(fileMessage(headline, SaveErrorTitle, *kept.error));
+            return;
+        }
+        unread.reset();
+        if (!kept.path.isEmpty()) {
+            m_messages.show({tr("%1 could not be read whole, so Setup did not write over it: it is kept as %2, "
+                                "and a new %1 holds what Setup showed.\r\rCopy what you still need from the "
+                                "kept file into Setup, then delete it.")
+                                 .arg(QLatin1String(name), QFileInfo(kept.path).fileName()),
+                             tr("Old File Kept"), Message::Icon::Information});
+        }
+    }
+    if (const auto error = write(path)) {
+        m_messages.show(fileMessage(headline, SaveErrorTitle, *error));
+    }
 }
 
 void Application::showAbout()

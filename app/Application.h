@@ -3,6 +3,7 @@
 #include "core/HttpGet.h"
 #include "core/ResultsModel.h"
 #include "core/Settings.h"
+#include "platform/Messages.h"
 #include "ui/dialogs/AboutBox.h"
 #include "ui/dialogs/LogWindow.h"
 #include "ui/dialogs/SetupDialog.h"
@@ -12,7 +13,9 @@
 #include <QPointer>
 #include <QSettings>
 #include <QStringListModel>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class Clock;
 class CommandActions;
@@ -63,6 +66,8 @@ public:
     void start();
     // The Exit command: ends the transfer, puts the windows away and ends the event loop.
     void exit();
+    // Shows a message about something outside the windows (the boxes come one at a time).
+    void report(const Message& message);
 
     Settings& settings() { return m_settings; }
     QStringListModel& items() { return m_items; }
@@ -90,6 +95,8 @@ private:
     LogWindow& logWindowMade();
     void showSetup();
     void setupConfirmed(const QStringList& items, const SettingsTexts& texts);
+    void replaceFile(const char* name, const char* headline, std::optional<FileError>& unread,
+                     const std::function<std::optional<FileError>(const QString&)>& write);
     void showAbout();
     void saveGrid();
     void openHelp();
@@ -121,4 +128,8 @@ private:
     QPointer<LogWindow> m_log;
     QPointer<SetupDialog> m_setup;
     QPointer<AboutBox> m_about;
+    // Why Setup.ini and list.ini did not load whole when last read: Setup's OK then keeps the
+    // file aside instead of replacing what nobody has seen.
+    std::optional<FileError> m_settingsUnread;
+    std::optional<FileError> m_listUnread;
 };

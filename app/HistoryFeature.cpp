@@ -2,6 +2,8 @@
 
 #include "core/Monitor.h"
 #include "platform/Clock.h"
+#include "platform/Messages.h"
+#include "ui/HistoryMessages.h"
 #include "ui/main/CommandActions.h"
 #include "ui/main/TrayIcon.h"
 
@@ -14,8 +16,7 @@ const QString NotificationKey = QStringLiteral("alerts/desktopNotification");
 const QString WindowKey = QStringLiteral("historyWindow/geometry");
 } // namespace
 
-HistoryFeature::HistoryFeature(const Services& services, QObject* parent)
-    : QObject(parent), m_services(services), m_store(services.messages)
+HistoryFeature::HistoryFeature(const Services& services, QObject* parent) : QObject(parent), m_services(services)
 {
     QAction* notification = m_services.actions.notification();
     notification->setChecked(m_services.preferences.value(NotificationKey, false).toBool());
@@ -31,15 +32,25 @@ HistoryFeature::~HistoryFeature()
 
 void HistoryFeature::start()
 {
-    if (!m_services.keepHistory || !m_store.open(m_services.programFolder)) {
+    if (!m_services.keepHistory) {
         return;
     }
+    report(m_store.open(m_services.programFolder));
+    // A file that cannot be used now is tried again at the end of every cycle.
     Monitor& monitor = m_services.monitor;
-    connect(&monitor, &Monitor::cycleStarted, &m_store, &HistoryStore::beginCycle);
     connect(&monitor, &Monitor::pageRead, this, [this](const QString& itemNumber, const ItemPageReading& reading) {
         m_store.record(itemNumber, reading, m_services.clock.now());
     });
-    connect(&monitor, &Monitor::cycleEnded, &m_store, &HistoryStore::endCycle);
+    connect(&monitor, &Monitor::cycleEnded, this, [this] { report(m_store.write()); });
+}
+
+void HistoryFeature::report(const std::optional<HistoryError>& error)
+{
+    const bool failed = error && error->cause != HistoryError::Cause::Replaced;
+    if (error && !(failed && m_failing)) {
+        m_services.messages.show(historyMessage(*error));
+    }
+    m_failing = failed;
 }
 
 void HistoryFeature::showItem(const QString& itemNumber)
@@ -55,8 +66,8 @@ void HistoryFeature::showItem(const QString& itemNumber)
 void HistoryFeature::closeWindow()
 {
     if (m_window) {
-        m_window->hide(); // its place is noted while it is still whole
-        delete m_window.data();
+        m_window->hide();       // its place is noted while it is still whole
+        delete m_window.data(); // an export under way completes first
     }
 }
 

@@ -49,9 +49,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Shows a failure of the history file once per run of failures.
+    void report(const std::optional<HistoryError>& error);
     void priceChanged(const QString& itemNumber, const QString& oldPrice, const QString& newPrice);
 
     Services m_services;
     HistoryStore m_store;
     QPointer<HistoryWindow> m_window;
+    bool m_failing = false;
 };

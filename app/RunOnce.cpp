@@ -10,7 +10,8 @@ int runOnce(const Environment& environment)
 {
     SingleInstance instance(SingleInstance::serverNameFor(environment.programFolder));
     std::unique_ptr<Application> application;
-    // SIGTERM and SIGINT end the program as Exit does, or at once while nothing runs yet.
+    // SIGTERM, SIGINT, SIGHUP and SIGQUIT end the program as Exit does, or at once while nothing
+    // runs yet.
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::received, &instance, [&] {
         if (application) {
@@ -23,6 +24,15 @@ int runOnce(const Environment& environment)
         application = std::make_unique<Application>(environment);
         QObject::connect(&instance, &SingleInstance::windowWanted, &application->mainWindow(), &MainWindow::bringBack);
         application->start();
+        if (!instance.problem().isEmpty()) {
+            application->report(
+                {instance.problem() + QStringLiteral("\r\r") +
+                     QCoreApplication::translate("RunOnce",
+                                                 "Bidorra runs, but a second start on the same program folder will "
+                                                 "not find this one and may run beside it. Remove what is in the "
+                                                 "way, then start Bidorra again."),
+                 QCoreApplication::translate("RunOnce", "One Run per Folder Not Kept"), Message::Icon::Warning});
+        }
     });
     QObject::connect(&instance, &SingleInstance::handedOver, &instance, [] { QCoreApplication::exit(0); });
     QObject::connect(&instance, &SingleInstance::noAnswer, &instance, [&] {

@@ -6,6 +6,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace std::chrono_literals;
@@ -56,10 +57,15 @@ void SingleInstance::start()
 
 void SingleInstance::takeOver()
 {
-    QLocalServer::removeServer(m_serverName);
-    if (!m_server->listen(m_serverName)) {
-        // Without the socket the program still works; a second start just will not find it.
-        qWarning("bidorra: cannot listen on %s: %s", qPrintable(m_serverName), qPrintable(m_server->errorString()));
+    // Without the socket the program still works; a second start just will not find it.
+    struct stat status = {};
+    if (::lstat(QFile::encodeName(m_serverName).constData(), &status) == 0 && !S_ISSOCK(status.st_mode)) {
+        m_problem = tr("%1 is in the way: it is not a socket.").arg(m_serverName);
+    } else {
+        QLocalServer::removeServer(m_serverName);
+        if (!m_server->listen(m_serverName)) {
+            m_problem = tr("%1 cannot be made: %2").arg(m_serverName, m_server->errorString());
+        }
     }
     decide(&SingleInstance::running);
 }

@@ -9,7 +9,8 @@ class QLocalSocket;
 
 // Keeps to one running program per program folder. The first start listens on a local socket;
 // a later one connects to it, which asks the first to bring its window back, and waits for its
-// answer. A socket left behind by a run that crashed answers nobody and is taken over.
+// answer. A socket left behind by a run that crashed answers nobody and is taken over; anything
+// else at the socket's path is left alone and reported through problem().
 class SingleInstance : public QObject
 {
     Q_OBJECT
@@ -22,6 +23,8 @@ public:
     // Looks for a running instance. The answer is exactly one of running(), handedOver() and
     // noAnswer(), and always comes from the event loop.
     void start();
+    // Once running: why a later start will not find this instance, or empty.
+    QString problem() const { return m_problem; }
 
 Q_SIGNALS:
     // No other instance runs on the folder: this one is the instance now.
@@ -42,5 +45,6 @@ private:
     QLocalServer* m_server;
     QLocalSocket* m_probe;
     QTimer m_patience;
+    QString m_problem;
     bool m_decided = false;
 };

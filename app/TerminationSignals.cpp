@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 namespace {
-constexpr std::array<int, 2> Handled = {SIGTERM, SIGINT};
+constexpr std::array<int, 4> Handled = {SIGTERM, SIGINT, SIGHUP, SIGQUIT};
 
 // [0] is written by the handler, [1] read by the notifier; -1 while no instance exists.
 int s_pair[2] = {-1, -1};

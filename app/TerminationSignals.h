@@ -6,8 +6,9 @@
 
 class QSocketNotifier;
 
-// Brings SIGTERM and SIGINT into the event loop as a Qt signal, so that a session ending or a
-// Ctrl+C in a terminal closes the program the way Exit does. The handler only writes the
+// Brings SIGTERM, SIGINT, SIGHUP and SIGQUIT into the event loop as a Qt signal, so that a
+// session ending, a terminal closing or a Ctrl+C or Ctrl+\ in it close the program the way Exit
+// does: what the cycle read and the window places are kept, and a save under way completes. The handler only writes the
 // signal's number to a socket pair, which is all a handler may safely do; a socket notifier
 // reads it on the event loop's turn. One instance at a time; its destruction puts the earlier
 // handlers back.
@@ -25,5 +26,5 @@ private:
     void readPending();
 
     QSocketNotifier* m_notifier = nullptr;
-    std::array<struct sigaction, 2> m_previous = {};
+    std::array<struct sigaction, 4> m_previous = {};
 };

@@ -1,18 +1,22 @@
 #include "storage/HistoryStore.h"
 
-#include "platform/Messages.h"
-#include "storage/TextFile.h"
+#include "storage/SaveFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QVariant>
+#include <limits>
+#include <sys/stat.h>
 
 namespace {
-const QString OpenErrorTitle = QStringLiteral("Error Opening File");
-const QString SaveErrorTitle = QStringLiteral("Error Saving File");
-
 // The columns of the values, in the order of PageField.
 const QString ValueColumns = QStringLiteral("price, quantity, bids, time_left, end_time, seller, high_bidder");
+const QString RowColumns = QStringLiteral("id, observed_at, item_number, ") + ValueColumns;
+
+// The names SQLite may use beside the file: a link at any of them would lead it elsewhere.
+constexpr const char* Companions[] = {"", "-wal", "-journal", "-shm"};
 
 // Each version's statements take a file of the version before it to this one. Versions are
 // never edited once released: a change of layout is a new version.
@@ -35,6 +39,28 @@ const Migration Migrations[] = {
 
 int connectionCount = 0;
 
+HistoryError::Cause causeOf(int code)
+{
+    switch (code & 0xff) { // the primary code of an extended one
+    case 5:                // SQLITE_BUSY
+    case 6:                // SQLITE_LOCKED
+        return HistoryError::Cause::Busy;
+    case 10: // SQLITE_IOERR: a write the system refused
+    case 13: // SQLITE_FULL
+        return HistoryError::Cause::Full;
+    case 3:  // SQLITE_PERM
+    case 8:  // SQLITE_READONLY
+    case 14: // SQLITE_CANTOPEN
+    case 23: // SQLITE_AUTH
+        return HistoryError::Cause::NoAccess;
+    case 11: // SQLITE_CORRUPT
+    case 26: // SQLITE_NOTADB
+        return HistoryError::Cause::Damaged;
+    default:
+        return HistoryError::Cause::Other;
+    }
+}
+
 Observation::Values valuesAt(const QSqlQuery& query, int firstColumn)
 {
     Observation::Values values;
@@ -46,229 +72,400 @@ Observation::Values valuesAt(const QSqlQuery& query, int firstColumn)
     }
     return values;
 }
+
+std::pair<dev_t, ino_t> identityOf(const QString& path)
+{
+    struct stat status = {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+        return {};
+    }
+    return {status.st_dev, status.st_ino};
+}
 } // namespace
 
-HistoryStore::HistoryStore(Messages& messages, QObject* parent)
-    : QObject(parent), m_messages(messages), m_connection(QStringLiteral("history-%1").arg(++connectionCount))
+HistoryStore::HistoryStore(QObject* parent)
+    : QObject(parent), m_connection(QStringLiteral("history-%1").arg(++connectionCount))
 {}
 
 HistoryStore::~HistoryStore()
 {
-    // A cycle the program did not see to its end still keeps what it met.
-    if (m_inCycle && isOpen()) {
-        m_db.commit();
+    if (!m_kept.isEmpty() && !m_folder.isEmpty()) {
+        write();
     }
     close();
 }
 
-bool HistoryStore::open(const QString& folder)
+std::optional<HistoryError> HistoryStore::open(const QString& folder)
 {
-    if (isOpen()) {
-        return true;
-    }
-    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
-    m_db.setDatabaseName(QDir(folder).filePath(QLatin1String(HistoryFileName)));
-    // Another program holding the file must never make the window wait.
-    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10"));
-    if (!m_db.open()) {
-        fail(OpenErrorTitle, m_db.lastError());
-        return false;
-    }
-    // Readers never wait for the writer, and a commit costs no wait for the disk each cycle.
-    if (!exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !exec(QStringLiteral("PRAGMA synchronous = NORMAL")) ||
-        !migrate()) {
-        return false;
-    }
-    m_insert.emplace(m_db);
-    m_selectLast.emplace(m_db);
-    if (!m_insert->prepare(QStringLiteral("INSERT INTO observations (observed_at, item_number, ") + ValueColumns +
-                           QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")) ||
-        !m_selectLast->prepare(QStringLiteral("SELECT ") + ValueColumns +
-                               QStringLiteral(" FROM observations WHERE item_number = ? ORDER BY id DESC LIMIT 1"))) {
-        fail(OpenErrorTitle, m_insert->lastError().isValid() ? m_insert->lastError() : m_selectLast->lastError());
-        return false;
-    }
-    return true;
+    m_folder = folder;
+    return isOpen() ? std::nullopt : openFile();
 }
 
-bool HistoryStore::migrate()
+std::optional<HistoryError> HistoryStore::openFile()
+{
+    if (auto error = checkNames()) {
+        return error;
+    }
+    const QString path = QDir(m_folder).filePath(QLatin1String(HistoryFileName));
+    const bool existed = QFile::exists(path);
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    m_db.setDatabaseName(path);
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(m_failing ? 0 : m_lockWait.count()));
+    if (!m_db.open()) {
+        const HistoryError error = failure(HistoryError::Step::Opening, m_db.lastError());
+        close();
+        return error;
+    }
+    // Nothing is changed in a file before it is known to be one this program may change.
+    int version = 0;
+    std::optional<HistoryError> error = existed ? readVersion(version) : std::nullopt;
+    // Readers never wait for the writer, and a commit costs no wait for the disk each cycle.
+    if (!error) {
+        error = exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    }
+    if (!error) {
+        error = exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
+    }
+    if (!error) {
+        error = migrate(version);
+    }
+    if (error) {
+        close();
+        return error;
+    }
+    m_identity = identityOf(path);
+    return std::nullopt;
+}
+
+std::optional<HistoryError> HistoryStore::checkNames() const
+{
+    for (const char* companion : Companions) {
+        const QString name = QLatin1String(HistoryFileName) + QLatin1String(companion);
+        if (const std::optional<FileError> error = checkRegularOrAbsent(QDir(m_folder).filePath(name))) {
+            const bool special = error->number == ELOOP || error->number == EISDIR || error->number == EINVAL;
+            const bool denied = error->number == EACCES || error->number == EPERM;
+            return HistoryError{special  ? HistoryError::Cause::NotRegular
+                                : denied ? HistoryError::Cause::NoAccess
+                                         : HistoryError::Cause::Other,
+                                HistoryError::Step::Opening,
+                                {error->number, name + QStringLiteral(": ") + error->description}};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<HistoryError> HistoryStore::readVersion(int& version)
 {
     QSqlQuery query(m_db);
-    int version = 0;
-    if (!query.exec(
-            QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = 'schema_version'"))) {
-        fail(OpenErrorTitle, query.lastError());
-        return false;
+    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
+        return failure(HistoryError::Step::Opening, query.lastError());
     }
-    if (query.next()) {
-        if (!query.exec(QStringLiteral("SELECT version FROM schema_version")) || !query.next()) {
-            fail(OpenErrorTitle, query.lastError());
-            return false;
-        }
-        version = query.value(0).toInt();
+    QStringList tables;
+    while (query.next()) {
+        tables << query.value(0).toString();
+    }
+    if (tables.isEmpty()) {
+        return std::nullopt; // an empty file: made anew
+    }
+    const HistoryError notOurs{HistoryError::Cause::Damaged,
+                               HistoryError::Step::Opening,
+                               {0, tr("It holds no price history of this program.")}};
+    if (!tables.contains(u"schema_version")) {
+        return notOurs;
+    }
+    if (!query.exec(QStringLiteral("SELECT version FROM schema_version"))) {
+        return failure(HistoryError::Step::Opening, query.lastError());
+    }
+    bool number = false;
+    version = query.next() ? query.value(0).toInt(&number) : 0;
+    if (!number) {
+        return HistoryError{HistoryError::Cause::Damaged,
+                            HistoryError::Step::Opening,
+                            {0, tr("Its table schema_version holds no layout number.")}};
     }
     if (version > SchemaVersion) {
-        fail(OpenErrorTitle,
-             QSqlError(QString(), QStringLiteral("Its layout %1 is newer than this program knows").arg(version),
-                       QSqlError::UnknownError, QStringLiteral("0")));
-        return false;
+        return HistoryError{HistoryError::Cause::NewerLayout,
+                            HistoryError::Step::Opening,
+                            {0, tr("Its layout %1 is newer than this version of the program knows (%2).")
+                                    .arg(version)
+                                    .arg(SchemaVersion)}};
     }
+    return std::nullopt;
+}
+
+std::optional<HistoryError> HistoryStore::migrate(int version)
+{
     for (const Migration& migration : Migrations) {
         if (migration.version <= version) {
             continue;
         }
-        m_db.transaction();
-        for (const QString& statement : migration.statements) {
-            if (!exec(statement)) {
-                return false;
-            }
-        }
-        if (!exec(QStringLiteral("UPDATE schema_version SET version = ") + QString::number(migration.version))) {
-            return false;
-        }
-        if (!m_db.commit()) {
-            fail(OpenErrorTitle, m_db.lastError());
-            return false;
+        QStringList statements = migration.statements;
+        statements << QStringLiteral("UPDATE schema_version SET version = ") + QString::number(migration.version);
+        if (auto error = inTransaction(statements, HistoryError::Step::Opening)) {
+            return error;
         }
     }
-    return true;
+    return std::nullopt;
 }
 
-void HistoryStore::beginCycle()
+// Qt's own commit() drops SQLite's code, which the message needs: the statements go as they are.
+std::optional<HistoryError> HistoryStore::inTransaction(const QStringList& statements, HistoryError::Step step)
 {
-    if (isOpen() && !m_inCycle) {
-        m_inCycle = m_db.transaction();
+    if (auto error = exec(QStringLiteral("BEGIN IMMEDIATE"), step)) {
+        return error;
     }
-}
-
-void HistoryStore::endCycle()
-{
-    if (!m_inCycle) {
-        return;
+    for (const QString& statement : statements + QStringList{QStringLiteral("COMMIT")}) {
+        if (auto error = exec(statement, step)) {
+            exec(QStringLiteral("ROLLBACK"), step);
+            return error;
+        }
     }
-    m_inCycle = false;
-    if (isOpen() && !m_db.commit()) {
-        fail(SaveErrorTitle, m_db.lastError());
-    }
+    return std::nullopt;
 }
 
 void HistoryStore::record(const QString& itemNumber, const ItemPageReading& reading, const QDateTime& time)
 {
-    if (!isOpen()) {
+    const auto last = m_last.constFind(itemNumber);
+    const bool known = last != m_last.constEnd();
+    if (known && *last == reading.values) {
         return;
     }
-    const std::optional<Observation::Values> last = lastValues(itemNumber);
-    if (!isOpen() || (last && *last == reading.values)) {
-        return;
+    if (m_kept.size() >= KeptLimit) {
+        // Without the rows dropped, each row left is checked against the file before it goes in.
+        m_kept.remove(0, KeptLimit / 2);
+        for (Kept& kept : m_kept) {
+            kept.compareStored = true;
+        }
     }
-    m_insert->bindValue(0, time.toUTC().toString(Qt::ISODate));
-    m_insert->bindValue(1, itemNumber);
-    for (int field = 0; field < PageFieldCount; ++field) {
-        const std::optional<QString>& value = reading.values[field];
-        // A value the page showed empty is an empty text, never confused with one it did not show.
-        m_insert->bindValue(2 + field, !value            ? QVariant(QMetaType::fromType<QString>())
-                                       : value->isNull() ? QVariant(QStringLiteral(""))
-                                                         : QVariant(*value));
+    Observation row{time.toUTC(), itemNumber, reading.values};
+    // A value the page showed empty is an empty text, never confused with one it did not show.
+    for (std::optional<QString>& value : row.values) {
+        if (value && value->isNull()) {
+            value = QStringLiteral("");
+        }
     }
-    if (!m_insert->exec()) {
-        fail(SaveErrorTitle, m_insert->lastError());
-        return;
-    }
+    m_kept.append({row, !known});
     m_last.insert(itemNumber, reading.values);
-    Q_EMIT recorded(itemNumber);
 }
 
-std::optional<Observation::Values> HistoryStore::lastValues(const QString& itemNumber)
+std::optional<HistoryError> HistoryStore::write()
 {
-    const auto known = m_last.constFind(itemNumber);
-    if (known != m_last.constEnd()) {
-        return *known;
+    std::optional<HistoryError> replaced;
+    std::optional<HistoryError> error = isOpen() ? checkNames() : std::nullopt;
+    if (!error && isOpen() && !stillTheOpenFile()) {
+        close();
+        // The rows of the old file are not in the new one: every item starts again.
+        m_last.clear();
+        for (Kept& kept : m_kept) {
+            kept.compareStored = true;
+        }
+        replaced = HistoryError{HistoryError::Cause::Replaced,
+                                HistoryError::Step::Saving,
+                                {0, tr("It was deleted or replaced while the program was running.")}};
     }
-    m_selectLast->bindValue(0, itemNumber);
-    if (!m_selectLast->exec()) {
-        fail(OpenErrorTitle, m_selectLast->lastError());
+    if (!error && !isOpen()) {
+        error = openFile();
+    }
+    if (!error) {
+        error = writeKept();
+    }
+    if (error) {
+        close(); // the next write starts from a fresh connection
+        m_failing = true;
+        error->step = HistoryError::Step::Saving;
+        return error;
+    }
+    m_failing = false;
+    return replaced;
+}
+
+std::optional<HistoryError> HistoryStore::writeKept()
+{
+    if (m_kept.isEmpty()) {
         return std::nullopt;
     }
-    std::optional<Observation::Values> last;
-    if (m_selectLast->next()) {
-        last = valuesAt(*m_selectLast, 0);
+    const HistoryError::Step step = HistoryError::Step::Saving;
+    // After a failure the next round only looks whether the lock is gone.
+    if (auto error = exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(m_failing ? 0 : m_lockWait.count()), step)) {
+        return error;
     }
-    m_selectLast->finish();
-    m_last.insert(itemNumber, last);
-    return last;
+    if (auto error = exec(QStringLiteral("BEGIN IMMEDIATE"), step)) {
+        return error;
+    }
+    QStringList written;
+    std::optional<HistoryError> error = insertKept(written);
+    if (!error) {
+        error = exec(QStringLiteral("COMMIT"), step);
+    }
+    if (error) {
+        exec(QStringLiteral("ROLLBACK"), step);
+        return error;
+    }
+    m_kept.clear();
+    for (const QString& itemNumber : std::as_const(written)) {
+        Q_EMIT recorded(itemNumber);
+    }
+    return std::nullopt;
 }
 
-QStringList HistoryStore::itemNumbers()
+std::optional<HistoryError> HistoryStore::insertKept(QStringList& written)
 {
-    QStringList numbers;
-    if (!isOpen()) {
-        return numbers;
+    const HistoryError::Step step = HistoryError::Step::Saving;
+    QSqlQuery insert(m_db);
+    QSqlQuery last(m_db);
+    if (!insert.prepare(QStringLiteral("INSERT INTO observations (observed_at, item_number, ") + ValueColumns +
+                        QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
+        return failure(step, insert.lastError());
     }
-    QSqlQuery query(m_db);
-    if (!query.exec(QStringLiteral("SELECT DISTINCT item_number FROM observations ORDER BY item_number"))) {
-        fail(OpenErrorTitle, query.lastError());
-        return numbers;
+    if (!last.prepare(QStringLiteral("SELECT ") + ValueColumns +
+                      QStringLiteral(" FROM observations WHERE item_number = ? ORDER BY id DESC LIMIT 1"))) {
+        return failure(step, last.lastError());
     }
-    while (query.next()) {
-        numbers << query.value(0).toString();
+    for (const Kept& kept : std::as_const(m_kept)) {
+        const Observation& row = kept.row;
+        if (kept.compareStored) {
+            last.bindValue(0, row.itemNumber);
+            if (!last.exec()) {
+                return failure(step, last.lastError());
+            }
+            const bool same = last.next() && valuesAt(last, 0) == row.values;
+            last.finish();
+            if (same) {
+                continue;
+            }
+        }
+        insert.bindValue(0, row.time.toString(Qt::ISODate));
+        insert.bindValue(1, row.itemNumber);
+        for (int field = 0; field < PageFieldCount; ++field) {
+            const std::optional<QString>& value = row.values[field];
+            insert.bindValue(2 + field, value ? QVariant(*value) : QVariant(QMetaType::fromType<QString>()));
+        }
+        if (!insert.exec()) {
+            return failure(step, insert.lastError());
+        }
+        if (!written.contains(row.itemNumber)) {
+            written << row.itemNumber;
+        }
     }
-    return numbers;
+    return std::nullopt;
 }
 
-QList<Observation> HistoryStore::observations(const QString& itemNumber)
+bool HistoryStore::stillTheOpenFile() const
 {
-    QList<Observation> rows;
-    if (!isOpen()) {
-        return rows;
+    return identityOf(QDir(m_folder).filePath(QLatin1String(HistoryFileName))) == m_identity;
+}
+
+HistoryItemNumbers HistoryStore::itemNumbers()
+{
+    HistoryItemNumbers read;
+    if (auto error = openForReading()) {
+        read.error = error;
+        return read;
     }
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
-    query.prepare(
-        QStringLiteral("SELECT observed_at, item_number, ") + ValueColumns + QStringLiteral(" FROM observations") +
-        (itemNumber.isEmpty() ? QString() : QStringLiteral(" WHERE item_number = ?")) + QStringLiteral(" ORDER BY id"));
+    if (!query.exec(QStringLiteral("SELECT DISTINCT item_number FROM observations ORDER BY item_number"))) {
+        read.error = failure(HistoryError::Step::Opening, query.lastError());
+    }
+    while (query.next()) {
+        read.numbers << query.value(0).toString();
+    }
+    return read;
+}
+
+// A window may ask while the file is closed after a failure: it gets the reason.
+std::optional<HistoryError> HistoryStore::openForReading()
+{
+    if (isOpen()) {
+        return std::nullopt;
+    }
+    if (m_folder.isEmpty()) {
+        return HistoryError{
+            HistoryError::Cause::Other, HistoryError::Step::Opening, {0, tr("The history is not kept in this run.")}};
+    }
+    return openFile();
+}
+
+HistoryRows HistoryStore::rowsAfter(const QString& itemNumber, qint64 after, qint64 upTo, int limit)
+{
+    return readRows(QStringLiteral("id > ? AND id <= ? ORDER BY id"), itemNumber, after, upTo, limit);
+}
+
+HistoryRows HistoryStore::rowsBefore(const QString& itemNumber, qint64 before, int limit)
+{
+    return readRows(QStringLiteral("id < ? ORDER BY id DESC"), itemNumber,
+                    before > 0 ? before : std::numeric_limits<qint64>::max(), -1, limit);
+}
+
+HistoryRows HistoryStore::readRows(const QString& order, const QString& itemNumber, qint64 bound, qint64 upTo,
+                                   int limit)
+{
+    if (auto error = openForReading()) {
+        return {{}, error};
+    }
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT ") + RowColumns + QStringLiteral(" FROM observations WHERE ") +
+                  (itemNumber.isEmpty() ? QString() : QStringLiteral("item_number = ? AND ")) + order +
+                  QStringLiteral(" LIMIT ?"));
     if (!itemNumber.isEmpty()) {
         query.addBindValue(itemNumber);
     }
+    query.addBindValue(bound);
+    if (upTo >= 0) {
+        query.addBindValue(upTo);
+    }
+    query.addBindValue(limit);
     if (!query.exec()) {
-        fail(OpenErrorTitle, query.lastError());
-        return rows;
+        return {{}, failure(HistoryError::Step::Opening, query.lastError())};
     }
+    HistoryRows read;
     while (query.next()) {
-        QDateTime time = QDateTime::fromString(query.value(0).toString(), Qt::ISODate);
-        rows << Observation{time.toUTC(), query.value(1).toString(), valuesAt(query, 2)};
+        const QDateTime time = QDateTime::fromString(query.value(1).toString(), Qt::ISODate).toUTC();
+        read.rows << Observation{time, query.value(2).toString(), valuesAt(query, 3), query.value(0).toLongLong()};
     }
-    return rows;
+    return read;
 }
 
-bool HistoryStore::exec(const QString& statement)
+std::optional<std::pair<qint64, qint64>> HistoryStore::extent(const QString& itemNumber)
+{
+    if (openForReading()) {
+        return std::nullopt;
+    }
+    QSqlQuery query(m_db);
+    query.prepare(QStringLiteral("SELECT count(*), coalesce(max(id), 0) FROM observations") +
+                  (itemNumber.isEmpty() ? QString() : QStringLiteral(" WHERE item_number = ?")));
+    if (!itemNumber.isEmpty()) {
+        query.addBindValue(itemNumber);
+    }
+    if (!query.exec() || !query.next()) {
+        return std::nullopt;
+    }
+    return std::pair(query.value(0).toLongLong(), query.value(1).toLongLong());
+}
+
+std::optional<HistoryError> HistoryStore::exec(const QString& statement, HistoryError::Step step)
 {
     QSqlQuery query(m_db);
     if (!query.exec(statement)) {
-        fail(OpenErrorTitle, query.lastError());
-        return false;
+        return failure(step, query.lastError());
     }
-    return true;
+    return std::nullopt;
 }
 
-void HistoryStore::fail(const QString& title, const QSqlError& error)
+HistoryError HistoryStore::failure(HistoryError::Step step, const QSqlError& error) const
 {
-    const QString description = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
-    const Message message{
-        fileErrorText(QLatin1String(HistoryErrorHeadline), FileError{error.nativeErrorCode().toInt(), description}),
-        title, Message::Icon::Critical};
-    close();
-    if (!m_failed) {
-        m_failed = true;
-        m_messages.show(message);
+    bool number = false;
+    const int code = error.nativeErrorCode().toInt(&number);
+    QString description = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
+    if (description.isEmpty()) {
+        description = tr("SQLite gave no reason");
     }
+    return {number ? causeOf(code) : HistoryError::Cause::Other, step, {number ? code : 0, description}};
 }
 
 void HistoryStore::close()
 {
-    m_inCycle = false;
-    m_insert.reset();
-    m_selectLast.reset();
-    m_last.clear();
     if (m_db.isValid()) {
         m_db.close();
         m_db = QSqlDatabase();

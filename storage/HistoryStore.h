@@ -1,23 +1,23 @@
 #pragma once
 
 #include "core/ItemPageReader.h"
+#include "storage/FileError.h"
 
 #include <QDateTime>
 #include <QHash>
 #include <QList>
 #include <QObject>
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <chrono>
 #include <optional>
+#include <sys/types.h>
 
-class Messages;
 class QSqlError;
 
 inline constexpr auto HistoryFileName = "history.sqlite";
-inline constexpr auto HistoryErrorHeadline = "Error with history.sqlite File";
 
 // What an item page said at one time, as the history keeps it.
 struct Observation
@@ -27,59 +27,116 @@ struct Observation
     QDateTime time; // UTC, to the second
     QString itemNumber;
     Values values; // by PageField; empty where the page had no such value
+    qint64 id = 0; // its place in the file, in the order rows were stored; 0 before that
 
     const std::optional<QString>& value(PageField field) const { return values[static_cast<int>(field)]; }
 };
 
-// Every change an item page showed, kept in history.sqlite in the program folder. A row is
-// written only when some value differs from the item's last row, which is kept in memory once
-// looked up, so a quiet item costs a comparison and no query. The rows of one cycle go in one
-// transaction. A file that cannot be opened, read or written is reported once, and the store
-// then keeps nothing more until the program starts again; monitoring never depends on it.
+// Why the history file could not be used, for whoever shows it. The error carries SQLite's
+// code and text, the system's errno and text, or (number 0) what the store itself found.
+struct HistoryError
+{
+    enum class Cause {
+        Busy,        // another program holds the file
+        Full,        // nothing more could be written to the disk
+        NoAccess,    // the file or its folder may not be written
+        Damaged,     // no database, a damaged one, or not one of ours
+        NewerLayout, // a newer version of the program made it
+        NotRegular,  // a link, folder, pipe or device at one of the file's names
+        Replaced,    // deleted or replaced while open: the store went on with a new file
+        Other,
+    };
+    enum class Step { Opening, Saving };
+
+    Cause cause = Cause::Other;
+    Step step = Step::Opening;
+    FileError error;
+};
+
+// One read of rows, or why it failed.
+struct HistoryRows
+{
+    QList<Observation> rows;
+    std::optional<HistoryError> error;
+};
+
+struct HistoryItemNumbers
+{
+    QStringList numbers;
+    std::optional<HistoryError> error;
+};
+
+// Every change an item page showed, kept in history.sqlite in the program folder. A page is
+// kept in memory when anything differs from the item's last row, and write() stores what was
+// kept in one transaction. When the file cannot be written, the rows stay kept (up to a limit)
+// and the next write() tries again, opening the file anew; a file deleted or replaced while
+// open is noticed then and made again. The store never waits on its own: only a write waits,
+// for a lock another program holds, at most lockWait and not again until a write succeeded.
 class HistoryStore : public QObject
 {
     Q_OBJECT
 public:
     // The newest layout of the file; older files are brought up to it when opened.
     static constexpr int SchemaVersion = 2;
+    // Rows kept at most while the file cannot be written; the oldest go first.
+    static constexpr qsizetype KeptLimit = 20000;
 
-    explicit HistoryStore(Messages& messages, QObject* parent = nullptr);
+    explicit HistoryStore(QObject* parent = nullptr);
+    // Writes what is still kept; there is nobody to tell when that fails.
     ~HistoryStore() override;
 
-    // Opens (or creates) history.sqlite in the folder; false, after a message, when it cannot.
-    bool open(const QString& folder);
+    // Opens (or makes) history.sqlite in the folder; write() opens it again after a failure.
+    std::optional<HistoryError> open(const QString& folder);
     bool isOpen() const { return m_db.isOpen(); }
+    void setLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
 
-    // A cycle begins and ends: its rows are written together. A cycle that never ends (the
-    // program goes first) is written when the store goes.
-    void beginCycle();
-    void endCycle();
-    // A page was read: a row when anything differs from the item's last one.
+    // A page was read: kept for the next write() when anything differs from the item's last row.
     void record(const QString& itemNumber, const ItemPageReading& reading, const QDateTime& time);
+    qsizetype keptCount() const { return m_kept.size(); }
+    // Stores the rows kept. A Replaced error comes with rows stored all the same.
+    std::optional<HistoryError> write();
 
-    // The item numbers that have rows, in order; and one item's rows (every row when the
-    // number is empty), oldest first.
-    QStringList itemNumbers();
-    QList<Observation> observations(const QString& itemNumber);
+    // The item numbers that have rows, in order.
+    HistoryItemNumbers itemNumbers();
+    // Rows of one item (of every item when the number is empty): up to limit rows stored after
+    // the row `after` and not after `upTo`, oldest first; or up to limit rows stored before
+    // the row `before` (0: the newest), newest first.
+    HistoryRows rowsAfter(const QString& itemNumber, qint64 after, qint64 upTo, int limit);
+    HistoryRows rowsBefore(const QString& itemNumber, qint64 before, int limit);
+    // How many rows there are, and the last one's id.
+    std::optional<std::pair<qint64, qint64>> extent(const QString& itemNumber);
 
 Q_SIGNALS:
     void recorded(const QString& itemNumber);
 
 private:
-    bool migrate();
-    std::optional<Observation::Values> lastValues(const QString& itemNumber);
-    bool exec(const QString& statement);
-    // Reports the failure, once, and closes the store.
-    void fail(const QString& title, const QSqlError& error);
+    struct Kept
+    {
+        Observation row;
+        bool compareStored; // the item's last stored row was not known when it was kept
+    };
+
+    std::optional<HistoryError> openFile();
+    std::optional<HistoryError> openForReading();
+    std::optional<HistoryError> checkNames() const;
+    std::optional<HistoryError> readVersion(int& version);
+    std::optional<HistoryError> migrate(int version);
+    std::optional<HistoryError> inTransaction(const QStringList& statements, HistoryError::Step step);
+    std::optional<HistoryError> writeKept();
+    std::optional<HistoryError> insertKept(QStringList& written);
+    bool stillTheOpenFile() const;
+    HistoryRows readRows(const QString& statement, const QString& itemNumber, qint64 bound, qint64 upTo, int limit);
+    HistoryError failure(HistoryError::Step step, const QSqlError& error) const;
+    std::optional<HistoryError> exec(const QString& statement, HistoryError::Step step = HistoryError::Step::Opening);
     void close();
 
-    Messages& m_messages;
+    QString m_folder;
     QString m_connection;
     QSqlDatabase m_db;
-    std::optional<QSqlQuery> m_insert;
-    std::optional<QSqlQuery> m_selectLast;
-    // The last row of every item looked up so far; an empty entry: the item has no rows yet.
-    QHash<QString, std::optional<Observation::Values>> m_last;
-    bool m_inCycle = false;
-    bool m_failed = false;
+    std::pair<dev_t, ino_t> m_identity = {};
+    std::chrono::milliseconds m_lockWait{4000};
+    bool m_failing = false;
+    QList<Kept> m_kept;
+    // The last row of every item seen so far, stored or kept.
+    QHash<QString, Observation::Values> m_last;
 };

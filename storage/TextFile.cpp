@@ -1,9 +1,10 @@
 #include "storage/TextFile.h"
 
+#include "storage/SaveFile.h"
+
 #include <QFile>
 #include <QStringDecoder>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,13 +24,6 @@ public:
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return m_fd; }
-    // Closes now and tells whether that went well: a full disk may only show here.
-    bool close()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0;
-    }
 
 private:
     int m_fd;
@@ -62,46 +56,7 @@ QStringList splitLines(const QString& text)
     }
     return lines;
 }
-
-bool writeAll(int fd, const QByteArray& bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        done += written;
-    }
-    return true;
-}
-
-mode_t currentUmask()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
-}
 } // namespace
-
-FileError FileError::fromErrno(int error)
-{
-    return {error, QString::fromLocal8Bit(std::strerror(error))};
-}
-
-FileError FileError::notRegularFile(int error)
-{
-    return {error, QStringLiteral("not a regular file")};
-}
-
-QString fileErrorText(const QString& headline, const FileError& error)
-{
-    return headline + QStringLiteral("\r\rError ") + QString::number(error.number) + QStringLiteral(": ") +
-           error.description;
-}
 
 FileBytes readFileBytes(const QString& path, qint64 maxBytes)
 {
@@ -115,7 +70,7 @@ FileBytes readFileBytes(const QString& path, qint64 maxBytes)
         return {{}, FileError::fromErrno(errno)};
     }
     if (!S_ISREG(status.st_mode)) {
-        return {{}, FileError::notRegularFile(S_ISDIR(status.st_mode) ? EISDIR : EINVAL)};
+        return {{}, FileError::notRegularMode(status.st_mode)};
     }
     QByteArray bytes;
     char buffer[16 * 1024];
@@ -160,28 +115,12 @@ QByteArray textFileBytes(const QStringList& lines)
 
 std::optional<FileError> writeTextFile(const QString& path, const QStringList& lines)
 {
-    const QByteArray target = QFile::encodeName(path);
-    struct stat status = {};
-    const bool exists = ::lstat(target.constData(), &status) == 0;
-    if (!exists && errno != ENOENT) {
-        return FileError::fromErrno(errno);
+    SaveFile file(path);
+    if (auto error = file.open()) {
+        return error;
     }
-    if (exists && !S_ISREG(status.st_mode)) {
-        return FileError::notRegularFile(S_ISLNK(status.st_mode) ? ELOOP : S_ISDIR(status.st_mode) ? EISDIR : EINVAL);
+    if (auto error = file.write(textFileBytes(lines))) {
+        return error;
     }
-
-    const QByteArray bytes = textFileBytes(lines);
-    QByteArray temporary = target + ".XXXXXX";
-    Descriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (file.get() < 0) {
-        return FileError::fromErrno(errno);
-    }
-    const mode_t mode = exists ? (status.st_mode & 07777) : (0666 & ~currentUmask());
-    if (::fchmod(file.get(), mode) != 0 || !writeAll(file.get(), bytes) || ::fsync(file.get()) != 0 || !file.close() ||
-        ::rename(temporary.constData(), target.constData()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.constData());
-        return FileError::fromErrno(error);
-    }
-    return std::nullopt;
+    return file.commit();
 }

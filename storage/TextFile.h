@@ -1,23 +1,11 @@
 #pragma once
 
+#include "storage/FileError.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
-
-// A failed file operation as the user is shown it: "Error <number>: <description>", with the
-// system's error number and text.
-struct FileError
-{
-    int number = 0;
-    QString description;
-
-    static FileError fromErrno(int error);
-    static FileError notRegularFile(int error);
-};
-
-// "<headline>", two line breaks, then "Error <number>: <description>".
-QString fileErrorText(const QString& headline, const FileError& error);
 
 struct FileBytes
 {
@@ -39,7 +27,6 @@ QStringList textLines(const QByteArray& bytes);
 // The bytes writeTextFile writes for the lines: UTF-8, each line ending in CR LF.
 QByteArray textFileBytes(const QStringList& lines);
 
-// Replaces the file with textFileBytes(lines). The new file is written beside the old one and
-// renamed over it, so the old file stays whole when writing fails. A path that is a symbolic
-// link or not a regular file is refused and nothing is written.
+// Replaces the file with textFileBytes(lines) through a SaveFile: the old file stays whole
+// when writing fails, and a symbolic link or special file at the path is refused.
 std::optional<FileError> writeTextFile(const QString& path, const QStringList& lines);

@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -24,6 +25,8 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <sys/stat.h>
 
 using namespace std::chrono_literals;
@@ -68,6 +71,14 @@ struct Program
             ScriptedHttpServer::Response::page("HTTP/1.1 200 OK", ItemPages::page(item));
         page.pieces.first().pauseBeforeMs = pauseMs;
         site.script(ItemPages::target(number), page);
+    }
+    // One cycle over a list of item 1001, which shows the price.
+    void cycle(const char* price)
+    {
+        serve(QStringLiteral("1001"), QLatin1String(price));
+        actions().start()->trigger();
+        QTRY_COMPARE(status(), "Timer ON...");
+        actions().stop()->trigger();
     }
 };
 } // namespace
@@ -114,8 +125,10 @@ private Q_SLOTS:
         Program program;
         program.folder.write(QStringLiteral("list.ini"), "1001\r\n");
         program.folder.write(QStringLiteral("Setup.ini"), "PlayWave=True\r\nSeconds=20\r\n");
+        program.folder.write(QStringLiteral(".Setup.ini.saving-Ab12Cd"), "PlayWave=Tr"); // a save cut short by a kill
         program.start();
         QVERIFY(program.messages.shown.isEmpty());
+        QVERIFY(!program.folder.exists(QStringLiteral(".Setup.ini.saving-Ab12Cd")));
         program.application->results().setItemCount(1);
 
         for (const char* button : {"cancelButton", "okButton"}) {
@@ -134,6 +147,53 @@ private Q_SLOTS:
                  QByteArray("PlayWave=True\r\nOpenWindow=False\r\nHours=0\r\nMinutes=2.7\r\nSeconds=20\r\n"));
         QCOMPARE(program.application->settings().interval(), (Interval{0, 2, 20}));
         QCOMPARE(program.application->results().rowCount(), 0);
+    }
+
+    // A file that did not load whole is not written over by Setup's OK: it is kept beside the
+    // new one, once, and the user is told where.
+    void fileNotReadWholeIsKeptAside_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown"); // how the message at start-up ends
+        QTest::addColumn<QByteArray>("written");
+
+        QTest::newRow("list over 1 MiB") << "list.ini" << QByteArray(1024 * 1024 + 1, '7') << "Error 27: File too large"
+                                         << QByteArray();
+        QTest::newRow("list line over 64 characters")
+            << "list.ini"
+            << "1001\r\n" + QByteArray(65, '9') + "\r\n1002\r\n"
+            << "Error 75: line 2 is longer than 64 characters and was left out" << QByteArray("1001\r\n1002\r\n");
+        QTest::newRow("settings line not read")
+            << "Setup.ini" << QByteArray("PlayWave=True\r\nHours=abc\r\nSeconds=20\r\n") << "Error 22: Invalid argument"
+            << QByteArray("PlayWave=True\r\nOpenWindow=False\r\nHours=0\r\nMinutes=0\r\nSeconds=0\r\n");
+    }
+
+    void fileNotReadWholeIsKeptAside()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, shown);
+        QFETCH(QByteArray, written);
+
+        Program program;
+        program.folder.write(QStringLiteral("list.ini"), "1001\r\n");
+        program.folder.write(QStringLiteral("Setup.ini"), "Seconds=20\r\n");
+        program.folder.write(name, bytes);
+        program.start();
+        QVERIFY(program.messages.shown.first().text.endsWith(shown));
+        for (int ok = 0; ok < 2; ++ok) {
+            program.actions().setup()->trigger();
+            program.application->setupDialog()->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+            QTRY_VERIFY(!program.application->setupDialog());
+        }
+        const QString kept = name + QStringLiteral(".unread-20261205-100000");
+        QCOMPARE(program.folder.read(kept), bytes);
+        QCOMPARE(program.folder.read(name), written);
+        QCOMPARE(QDir(program.folder.path()).entryList({name + u'*'}), (QStringList{name, kept}));
+        const auto told = std::find_if(program.messages.shown.cbegin(), program.messages.shown.cend(),
+                                       [](const Message& message) { return message.title == u"Old File Kept"; });
+        QVERIFY(told != program.messages.shown.cend() && told->text.contains(kept));
     }
 
     // A session: three cycles, Save, the history of the grid's current item, its page, the help and Exit.
@@ -186,14 +246,16 @@ private Q_SLOTS:
         QCOMPARE(items->itemText(1), "1002");
         QCOMPARE(window->table()->rowCount(), 2);
         const double start = static_cast<double>(program.clock.current.addSecs(-120).toMSecsSinceEpoch());
-        QCOMPARE(window->chart()->pricePoints(),
-                 (QList<QPointF>{{start, 4.0}, {start + 120000, 4.0}, {start + 120000, 4500.0}}));
+        QTRY_COMPARE(window->chart()->pricePoints(),
+                     (QList<QPointF>{{start, 4.0}, {start + 120000, 4.0}, {start + 120000, 4500.0}}));
         QCOMPARE(window->chart()->bidPoints(),
                  (QList<QPointF>{{start, 4.0}, {start + 120000, 4.0}, {start + 120000, 1024.0}}));
         window->findChild<QPushButton*>(QStringLiteral("exportAllButton"))->click();
         auto* dialog = window->findChild<QFileDialog*>(QStringLiteral("exportDialog"));
         dialog->selectFile(program.folder.file(QStringLiteral("all.csv")));
+        QSignalSpy exported(window, &HistoryWindow::exportEnded);
         static_cast<QDialog*>(dialog)->accept();
+        QVERIFY(exported.wait());
         QCOMPARE(program.folder.read(QStringLiteral("all.csv")).count("\r\n"), 1 + 2 + 1);
 
         Q_EMIT program.application->mainWindow().resultsView()->doubleClicked(
@@ -211,24 +273,39 @@ private Q_SLOTS:
         QVERIFY(!program.application->mainWindow().isVisible());
     }
 
-    // A history file that is not a database is reported once; the cycles go on without it.
-    void unusableHistoryIsReportedOnceAndMonitoringGoesOn()
+    // A lock another program holds on the history: one message for each run of failed cycles,
+    // saying what is wrong and what to do, and what those cycles saw is stored once it is gone.
+    void historyFailuresAreToldOnceAndTriedAgain()
     {
         Program program;
         program.folder.write(QStringLiteral("list.ini"), "1001\r\n");
         program.folder.write(QStringLiteral("Setup.ini"), "Minutes=5\r\n");
-        program.folder.write(QStringLiteral("history.sqlite"), QByteArray(2048, 'x'));
         program.start();
-        for (const char* price : {"$4.00", "$5.00"}) {
-            program.serve(QStringLiteral("1001"), QLatin1String(price));
-            program.actions().start()->trigger();
-            QTRY_COMPARE(program.status(), "Timer ON...");
-            program.actions().stop()->trigger();
-            QCOMPARE(program.application->results().text(0, ResultsModel::Price), QLatin1String(price));
+        program.application->history().store().setLockWait(10ms);
+        program.cycle("$1.00");
+        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("holder"));
+        holder.setDatabaseName(program.folder.file(QStringLiteral("history.sqlite")));
+        QVERIFY(holder.open() && QSqlQuery(holder).exec(QStringLiteral("BEGIN IMMEDIATE")));
+        program.cycle("$2.00");
+        program.cycle("$3.00");
+        QSqlQuery(holder).exec(QStringLiteral("ROLLBACK"));
+        program.cycle("$4.00");
+        QSqlQuery(holder).exec(QStringLiteral("BEGIN IMMEDIATE"));
+        program.cycle("$5.00");
+        holder.close();
+        holder = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("holder"));
+        program.cycle("$6.00");
+
+        QCOMPARE(program.messages.shown.size(), 2);
+        for (const Message& message : std::as_const(program.messages.shown)) {
+            QCOMPARE(message.title, "Error Saving File");
+            QCOMPARE(message.text,
+                     "Error with history.sqlite File\r\rError 5: database is locked\r\rAnother program is "
+                     "using the file. Bidorra keeps the changes it sees and tries again at every round; "
+                     "monitoring goes on.");
         }
-        QCOMPARE(program.messages.shown.size(), 1);
-        QCOMPARE(program.messages.shown.first().title, "Error Opening File");
-        QCOMPARE(program.folder.read(QStringLiteral("history.sqlite")), QByteArray(2048, 'x'));
+        QCOMPARE(program.application->history().store().rowsBefore(QString(), 0, 10).rows.size(), 6);
     }
 
     // Setup's OK clears the grid under a page on its way: monitoring halts, and the commands

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,6 +59,34 @@ private Q_SLOTS:
         QVERIFY(handedOver.wait());
         QCOMPARE(windowWanted.size(), 1);
         QCOMPARE(laterRuns.size(), 0);
+    }
+
+    // Only a socket is taken over; a folder or file at its path stays and is reported.
+    void somethingElseAtTheSocketPathIsReported_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("folder") << true;
+        QTest::newRow("file") << false;
+    }
+
+    void somethingElseAtTheSocketPathIsReported()
+    {
+        QFETCH(bool, folder);
+        QTemporaryDir runtime;
+        const QString name = runtime.filePath(QStringLiteral("bidorra-test"));
+        if (folder) {
+            QVERIFY(QDir(runtime.path()).mkdir(QStringLiteral("bidorra-test")));
+        } else {
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("kept") == 4);
+        }
+        SingleInstance instance(name);
+        QSignalSpy runs(&instance, &SingleInstance::running);
+        instance.start();
+        QVERIFY(runs.wait());
+        QCOMPARE(instance.problem(), name + " is in the way: it is not a socket.");
+        QCOMPARE(QFileInfo(name).isDir(), folder);
+        QCOMPARE(QFileInfo(name).size() == 4, !folder);
     }
 
     void oneSocketPerFolder()

@@ -14,6 +14,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("number");
         QTest::newRow("SIGTERM") << SIGTERM;
         QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGHUP") << SIGHUP;
+        QTest::newRow("SIGQUIT") << SIGQUIT;
     }
 
     void signalArrivesInTheEventLoop()

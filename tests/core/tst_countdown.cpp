@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+Q_DECLARE_METATYPE(Interval)
+
 // Ticks are given as seconds after the start; the first due tick is what the user sees.
 class TestCountdown : public QObject
 {
@@ -59,6 +61,5 @@ private Q_SLOTS:
     }
 };
 
-Q_DECLARE_METATYPE(Interval)
 QTEST_APPLESS_MAIN(TestCountdown)
 #include "tst_countdown.moc"

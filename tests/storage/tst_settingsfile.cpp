@@ -65,8 +65,9 @@ private Q_SLOTS:
         QTest::newRow("blanks and duplicates stay") << QByteArray("  \r\n7\r\n7") << QStringList{"  ", "7", "7"} << 0;
         QTest::newRow("longest item") << "1001\r\n" + QByteArray(64, '9') << QStringList{"1001", QString(64, u'9')}
                                       << 0;
-        QTest::newRow("overlong item stops the reading") << "1001\r\n" + QByteArray(65, '9') + "\r\n1002\r\n"
-                                                         << QStringList{"1001"} << EOVERFLOW;
+        QTest::newRow("overlong lines left out, by number")
+            << "1001\r\n" + QByteArray(65, '9') + "\r\n\r\n" + QByteArray(70, 'x') + "\r\n1002\r\n"
+            << QStringList{"1001", "1002"} << EOVERFLOW;
     }
 
     void itemList()
@@ -78,6 +79,9 @@ private Q_SLOTS:
         const ItemListRead read = parseItemList(file);
         QCOMPARE(read.items, items);
         QCOMPARE(read.error ? read.error->number : 0, error);
+        if (error) {
+            QCOMPARE(read.error->description, "lines 2 and 4 are longer than 64 characters and were left out");
+        }
     }
 };
 

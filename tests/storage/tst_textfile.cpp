@@ -1,3 +1,4 @@
+#include "storage/SaveFile.h"
 #include "storage/TextFile.h"
 #include "tests/support/TempProgramFolder.h"
 
@@ -49,6 +50,11 @@ private Q_SLOTS:
                                                                   "1\r\n\r\n"));
         const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
         QCOMPARE(QFile::permissions(folder.file(QStringLiteral("f.ini"))) & others, QFile::Permissions());
+        // A file nobody could read is not made again that way: its owner may read and write it.
+        QFile::setPermissions(folder.file(QStringLiteral("f.ini")), {});
+        QVERIFY(!writeTextFile(folder.file(QStringLiteral("f.ini")), {}));
+        QCOMPARE(QFile::permissions(folder.file(QStringLiteral("f.ini"))),
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"f.ini"});
         // A byte order mark that starts the first line survives a second one the reader drops.
         const QStringList marked{QStringLiteral("\uFEFF1")};
@@ -87,6 +93,23 @@ private Q_SLOTS:
         QCOMPARE(outside.read(QStringLiteral("target")), QByteArray("kept\r\n"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
                  QStringList{"f.ini"});
+    }
+
+    // What a save cut short by a kill leaves is swept away at the next start; nothing else is.
+    void leftoverOfASaveIsSwept()
+    {
+        TempProgramFolder folder;
+        folder.write(QStringLiteral("list.ini"), "old\r\n");
+        folder.write(QStringLiteral("list.ini.unread-20261205-100000"), "kept\r\n");
+        folder.write(QStringLiteral(".hidden.saving-notours"), "kept\r\n");
+        SaveFile save(folder.file(QStringLiteral("list.ini")));
+        QVERIFY(!save.open());
+        QVERIFY(!save.write("new\r\n"));
+        removeLeftoverSaves(folder.path());
+        QCOMPARE(save.commit().value_or(FileError()).number, ENOENT);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 (QStringList{".hidden.saving-notours", "list.ini", "list.ini.unread-20261205-100000"}));
+        QCOMPARE(folder.read(QStringLiteral("list.ini")), "old\r\n");
     }
 
     void failuresCarryTheSystemsError()

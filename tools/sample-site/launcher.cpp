@@ -5,6 +5,7 @@
 // start on the same folder brings the running one's window back.
 
 #include "app/RunOnce.h"
+#include "storage/SaveFile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,6 +21,11 @@ int main(int argc, char* argv[])
         return 2;
     }
     const QString folder = QDir(arguments[1]).absolutePath();
-    return runOnce({folder, QApplication::applicationDirPath(), arguments[2],
-                    QDir(folder).filePath(QStringLiteral("bidorra.conf"))});
+    const QString preferences = QDir(folder).filePath(QStringLiteral("bidorra.conf"));
+    // The window places would be written wherever a link there leads.
+    if (const std::optional<FileError> error = checkRegularOrAbsent(preferences)) {
+        QTextStream(stderr) << "bidorra-sample-launcher: " << preferences << ": " << error->description << '\n';
+        return 2;
+    }
+    return runOnce({folder, QApplication::applicationDirPath(), arguments[2], preferences});
 }

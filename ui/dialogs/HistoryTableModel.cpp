@@ -1,17 +1,76 @@
 #include "ui/dialogs/HistoryTableModel.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 constexpr PageField ColumnFields[] = {PageField::Price,   PageField::Bids,   PageField::Quantity,  PageField::TimeLeft,
                                       PageField::EndTime, PageField::Seller, PageField::HighBidder};
 } // namespace
 
-HistoryTableModel::HistoryTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+HistoryTableModel::HistoryTableModel(HistoryStore& store, QObject* parent) : QAbstractTableModel(parent), m_store(store)
+{}
 
-void HistoryTableModel::setRows(const QList<Observation>& rows)
+void HistoryTableModel::showItem(const QString& itemNumber)
 {
     beginResetModel();
-    m_rows = rows;
+    m_itemNumber = itemNumber;
+    m_rows.clear();
+    m_error.reset();
+    m_atEnd = itemNumber.isEmpty();
     endResetModel();
+    fetchMore({});
+}
+
+void HistoryTableModel::refresh()
+{
+    if (m_itemNumber.isEmpty()) {
+        return;
+    }
+    if (m_rows.isEmpty()) {
+        showItem(m_itemNumber);
+        return;
+    }
+    const HistoryRows read = m_store.rowsAfter(m_itemNumber, m_rows.first().id, std::numeric_limits<qint64>::max(),
+                                               std::numeric_limits<int>::max());
+    m_error = read.error;
+    if (read.error) {
+        Q_EMIT readFailed();
+        return;
+    }
+    if (read.rows.isEmpty()) {
+        return;
+    }
+    beginInsertRows({}, 0, static_cast<int>(read.rows.size()) - 1);
+    QList<Observation> newest(read.rows.crbegin(), read.rows.crend());
+    m_rows = newest + m_rows;
+    endInsertRows();
+}
+
+bool HistoryTableModel::canFetchMore(const QModelIndex& parent) const
+{
+    return !parent.isValid() && !m_atEnd;
+}
+
+void HistoryTableModel::fetchMore(const QModelIndex& parent)
+{
+    if (!canFetchMore(parent)) {
+        return;
+    }
+    const HistoryRows read = m_store.rowsBefore(m_itemNumber, m_rows.isEmpty() ? 0 : m_rows.last().id, PageRows);
+    m_error = read.error;
+    m_atEnd = read.error || read.rows.size() < PageRows;
+    if (read.error) {
+        Q_EMIT readFailed();
+        return;
+    }
+    if (read.rows.isEmpty()) {
+        return;
+    }
+    const int first = static_cast<int>(m_rows.size());
+    beginInsertRows({}, first, first + static_cast<int>(read.rows.size()) - 1);
+    m_rows += read.rows;
+    endInsertRows();
 }
 
 int HistoryTableModel::rowCount(const QModelIndex& parent) const
@@ -50,9 +109,22 @@ QVariant HistoryTableModel::headerData(int section, Qt::Orientation orientation,
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    static const QString headers[] = {QStringLiteral("Time"),      QStringLiteral("Price"),
-                                      QStringLiteral("Bids"),      QStringLiteral("Quantity"),
-                                      QStringLiteral("Time Left"), QStringLiteral("Time Ends"),
-                                      QStringLiteral("Seller"),    QStringLiteral("High Bidder")};
-    return headers[section];
+    switch (section) {
+    case Time:
+        return tr("Time");
+    case Price:
+        return tr("Price");
+    case Bids:
+        return tr("Bids");
+    case Quantity:
+        return tr("Quantity");
+    case TimeLeft:
+        return tr("Time Left");
+    case EndTime:
+        return tr("Time Ends");
+    case Seller:
+        return tr("Seller");
+    default:
+        return tr("High Bidder");
+    }
 }

@@ -5,24 +5,39 @@
 #include <QAbstractTableModel>
 #include <QList>
 
-// One item's stored rows for the history window's table, oldest at the top, times in the
-// user's own time zone.
+// One item's stored rows for the history window's table, newest at the top, times in the
+// user's own time zone. Rows are read from the store a page at a time as the view scrolls down
+// to them, and rows stored while it is shown come in at the top.
 class HistoryTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 public:
     enum Column { Time, Price, Bids, Quantity, TimeLeft, EndTime, Seller, HighBidder, ColumnCount };
+    static constexpr int PageRows = 200;
 
-    explicit HistoryTableModel(QObject* parent = nullptr);
+    explicit HistoryTableModel(HistoryStore& store, QObject* parent = nullptr);
 
-    void setRows(const QList<Observation>& rows);
-    const QList<Observation>& rows() const { return m_rows; }
+    // Shows the item's newest rows (none for an empty number).
+    void showItem(const QString& itemNumber);
+    // Reads the rows stored since.
+    void refresh();
+    // Why the last read failed.
+    const std::optional<HistoryError>& error() const { return m_error; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
+
+Q_SIGNALS:
+    void readFailed();
 
 private:
-    QList<Observation> m_rows;
+    HistoryStore& m_store;
+    QString m_itemNumber;
+    QList<Observation> m_rows; // newest first
+    bool m_atEnd = true;
+    std::optional<HistoryError> m_error;
 };

@@ -10,35 +10,52 @@
 #include <QLineSeries>
 #include <QValueAxis>
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <functional>
 #include <optional>
 
 namespace {
-// Steps through the values that can be read: each new value starts where the last one ends,
-// and the last one holds until the end.
-QList<QPointF> steps(const QList<Observation>& rows, const QDateTime& until,
-                     const std::function<std::optional<double>(const Observation&)>& read)
+std::optional<double> bidCount(const Observation& row)
 {
-    QList<QPointF> points;
-    for (const Observation& row : rows) {
-        const std::optional<double> value = read(row);
-        const double time = static_cast<double>(row.time.toMSecsSinceEpoch());
-        if (!value || (!points.isEmpty() && points.last().y() == *value)) {
-            continue;
-        }
-        if (!points.isEmpty()) {
-            points << QPointF(time, points.last().y());
-        }
-        points << QPointF(time, *value);
+    // Counts as pages write them, "1,024" too.
+    const std::optional<DecimalText> count =
+        DecimalText::parse(row.value(PageField::Bids).value_or(QString()), DecimalText::Grouping::Thousands);
+    const std::optional<int> whole = count ? count->floorToInt() : std::nullopt;
+    return whole && *whole >= 0 ? std::optional<double>(*whole) : std::nullopt;
+}
+
+// A chart is a few hundred pixels wide: beyond some thousand corners a line only costs drawing
+// time. Each of a thousand slices of the time then keeps its first, lowest, highest and last
+// corner, in their order, so every rise and fall still shows.
+QList<QPointF> thinned(const QList<QPointF>& points)
+{
+    constexpr qsizetype Slices = 1000;
+    if (points.size() <= 4 * Slices) {
+        return points;
     }
-    if (!points.isEmpty()) {
-        const double end = static_cast<double>(std::max(until, rows.last().time).toMSecsSinceEpoch());
-        if (end > points.last().x()) {
-            points << QPointF(end, points.last().y());
+    const double start = points.first().x();
+    const double width = std::max(points.last().x() - start, 1.0) / Slices;
+    QList<QPointF> kept;
+    for (qsizetype first = 0; first < points.size();) {
+        const double end = start + (std::floor((points[first].x() - start) / width) + 1) * width;
+        qsizetype last = first;
+        qsizetype low = first;
+        qsizetype high = first;
+        while (last + 1 < points.size() && points[last + 1].x() < end) {
+            ++last;
+            low = points[last].y() < points[low].y() ? last : low;
+            high = points[last].y() > points[high].y() ? last : high;
         }
+        std::array<qsizetype, 4> corners = {first, low, high, last};
+        std::sort(corners.begin(), corners.end());
+        for (qsizetype i = 0; i < 4; ++i) {
+            if (i == 0 || corners[i] != corners[i - 1]) {
+                kept << points[corners[i]];
+            }
+        }
+        first = last + 1;
     }
-    return points;
+    return kept;
 }
 
 // A range with room above and below, never empty.
@@ -66,9 +83,9 @@ PriceChart::PriceChart(QWidget* parent) : QChartView(parent)
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->legend()->setAlignment(Qt::AlignBottom);
     m_price = new QLineSeries(chart);
-    m_price->setName(QStringLiteral("Price"));
+    m_price->setName(tr("Price"));
     m_bids = new QLineSeries(chart);
-    m_bids->setName(QStringLiteral("Bids"));
+    m_bids->setName(tr("Bids"));
     chart->addSeries(m_price);
     chart->addSeries(m_bids);
 
@@ -77,10 +94,10 @@ PriceChart::PriceChart(QWidget* parent) : QChartView(parent)
     m_timeAxis->setTickCount(5);
     m_priceAxis = new QValueAxis(chart);
     m_priceAxis->setLabelFormat(QStringLiteral("%.2f"));
-    m_priceAxis->setTitleText(QStringLiteral("Price"));
+    m_priceAxis->setTitleText(tr("Price"));
     m_bidAxis = new QValueAxis(chart);
     m_bidAxis->setLabelFormat(QStringLiteral("%d"));
-    m_bidAxis->setTitleText(QStringLiteral("Bids"));
+    m_bidAxis->setTitleText(tr("Bids"));
     chart->addAxis(m_timeAxis, Qt::AlignBottom);
     chart->addAxis(m_priceAxis, Qt::AlignLeft);
     chart->addAxis(m_bidAxis, Qt::AlignRight);
@@ -93,30 +110,65 @@ PriceChart::PriceChart(QWidget* parent) : QChartView(parent)
     setChart(chart);
     delete empty;
     applyColours();
-    setRows({}, QDateTime::currentDateTimeUtc());
+    showUntil(QDateTime::currentDateTimeUtc());
 }
 
-void PriceChart::setRows(const QList<Observation>& rows, const QDateTime& until)
+void PriceChart::Steps::add(double time, std::optional<double> value)
 {
-    const QList<QPointF> prices = steps(rows, until, [](const Observation& row) {
-        return priceAmount(row.value(PageField::Price).value_or(QString()));
-    });
-    const QList<QPointF> bids = steps(rows, until, [](const Observation& row) -> std::optional<double> {
-        // Counts as pages write them, "1,024" too.
-        const std::optional<DecimalText> count =
-            DecimalText::parse(row.value(PageField::Bids).value_or(QString()), DecimalText::Grouping::Thousands);
-        const std::optional<int> whole = count ? count->floorToInt() : std::nullopt;
-        return whole && *whole >= 0 ? std::optional<double>(*whole) : std::nullopt;
-    });
+    if (!value || (!points.isEmpty() && points.last().y() == *value)) {
+        return;
+    }
+    if (!points.isEmpty()) {
+        points << QPointF(time, points.last().y());
+    }
+    points << QPointF(time, *value);
+}
+
+// Only changes are stored, so the last value holds until the end.
+QList<QPointF> PriceChart::Steps::heldUntil(double end) const
+{
+    QList<QPointF> held = points;
+    if (!held.isEmpty() && end > held.last().x()) {
+        held << QPointF(end, held.last().y());
+    }
+    return held;
+}
+
+void PriceChart::clear()
+{
+    m_priceSteps = {};
+    m_bidSteps = {};
+    m_first.reset();
+    m_last.reset();
+}
+
+void PriceChart::addRows(const QList<Observation>& rows)
+{
+    for (const Observation& row : rows) {
+        const double time = static_cast<double>(row.time.toMSecsSinceEpoch());
+        m_priceSteps.add(time, priceAmount(row.value(PageField::Price).value_or(QString())));
+        m_bidSteps.add(time, bidCount(row));
+    }
+    if (!rows.isEmpty()) {
+        m_first = m_first.value_or(rows.first().time);
+        m_last = rows.last().time;
+    }
+}
+
+void PriceChart::showUntil(const QDateTime& until)
+{
+    const double end = static_cast<double>(std::max(until, m_last.value_or(until)).toMSecsSinceEpoch());
+    const QList<QPointF> prices = thinned(m_priceSteps.heldUntil(end));
+    const QList<QPointF> bids = thinned(m_bidSteps.heldUntil(end));
     m_price->replace(prices);
     m_bids->replace(bids);
     // A single reading still shows as a point.
     m_price->setPointsVisible(prices.size() == 1);
     m_bids->setPointsVisible(bids.size() == 1);
 
-    const QDateTime end = until.toLocalTime();
-    QDateTime first = rows.isEmpty() ? end : rows.first().time.toLocalTime();
-    QDateTime last = rows.isEmpty() ? end : std::max(end, rows.last().time.toLocalTime());
+    const QDateTime shownEnd = until.toLocalTime();
+    QDateTime first = m_first.value_or(until).toLocalTime();
+    QDateTime last = std::max(shownEnd, m_last.value_or(until).toLocalTime());
     if (first.secsTo(last) < 60) {
         first = first.addSecs(-30);
         last = last.addSecs(30);

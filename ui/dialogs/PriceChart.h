@@ -5,6 +5,7 @@
 #include <QChartView>
 #include <QList>
 #include <QPointF>
+#include <optional>
 
 class QDateTimeAxis;
 class QLineSeries;
@@ -19,7 +20,10 @@ class PriceChart : public QChartView
 public:
     explicit PriceChart(QWidget* parent = nullptr);
 
-    void setRows(const QList<Observation>& rows, const QDateTime& until);
+    // Rows come in pages, oldest first; the chart shows them when told until when.
+    void clear();
+    void addRows(const QList<Observation>& rows);
+    void showUntil(const QDateTime& until);
 
     // The corners of the steps: milliseconds since 1970 and the amount.
     QList<QPointF> pricePoints() const;
@@ -29,7 +33,20 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // The corners of one value's steps: each new value starts where the last one ends.
+    struct Steps
+    {
+        QList<QPointF> points;
+        void add(double time, std::optional<double> value);
+        QList<QPointF> heldUntil(double end) const;
+    };
+
     void applyColours();
+
+    Steps m_priceSteps;
+    Steps m_bidSteps;
+    std::optional<QDateTime> m_first;
+    std::optional<QDateTime> m_last;
 
     QLineSeries* m_price;
     QLineSeries* m_bids;

@@ -1,0 +1,122 @@
+#include "storage/HistoryStore.h"
+#include "tests/support/Fakes.h"
+#include "tests/support/TempProgramFolder.h"
+#include "tests/support/TestMain.h"
+#include "ui/dialogs/HistoryTableModel.h"
+#include "ui/dialogs/HistoryWindow.h"
+#include "ui/dialogs/PriceChart.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+
+namespace {
+const QDateTime Noon(QDate(2026, 12, 5), QTime(12, 0, 0), Qt::UTC);
+
+// A history file and what a window on it needs.
+struct History
+{
+    TempProgramFolder folder;
+    HistoryStore store;
+    RecordingMessages messages;
+    FakeClock clock;
+    History() { store.open(folder.path()); }
+    HistoryWindow* window() { return new HistoryWindow(store, messages, clock, folder.path()); }
+    // Stores one row for each price, a minute apart.
+    void storePrices(const QString& itemNumber, int first, int count)
+    {
+        for (int price = first; price < first + count; ++price) {
+            ItemPageReading page;
+            page.values[0] = QStringLiteral("$%1.00").arg(price);
+            store.record(itemNumber, page, Noon.addSecs(60 * price));
+        }
+        store.write();
+    }
+};
+
+QString shownPrice(const HistoryTableModel& model, int row)
+{
+    return model.index(row, HistoryTableModel::Price).data().toString();
+}
+} // namespace
+
+class TestHistoryWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Nothing stored yet: a sentence instead of empty axes. Then the table reads a page of rows
+    // at a time, newest first, as the view scrolls to them, and rows stored while it shows come
+    // in at the top.
+    void tableReadsRowsAsTheyAreShown()
+    {
+        History history;
+        std::unique_ptr<HistoryWindow> shown(history.window());
+        HistoryWindow& window = *shown;
+        window.showItem(QString());
+        auto* nothing = window.findChild<QLabel*>(QStringLiteral("nothingRecorded"));
+        QVERIFY(nothing->isVisible() && !window.chart()->isVisible());
+        QVERIFY(nothing->text().startsWith(u"Nothing has been recorded yet."));
+        history.storePrices(QStringLiteral("1002"), 1, 5);
+        history.storePrices(QStringLiteral("1001"), 1, 450);
+        window.showItem(QStringLiteral("1001"));
+        QVERIFY(window.chart()->isVisible() && !nothing->isVisible());
+        HistoryTableModel& model = *window.table();
+        QCOMPARE(model.rowCount(), HistoryTableModel::PageRows);
+        QCOMPARE(shownPrice(model, 0), "$450.00");
+        auto* view = window.findChild<QTableView*>(QStringLiteral("historyTable"));
+        for (const int rows : {400, 450}) {
+            view->scrollToBottom();
+            QTRY_COMPARE(model.rowCount(), rows);
+        }
+        QVERIFY(!model.canFetchMore({}));
+        QCOMPARE(shownPrice(model, 449), "$1.00");
+        history.storePrices(QStringLiteral("1001"), 451, 2);
+        QCOMPARE(model.rowCount(), 452);
+        QCOMPARE(shownPrice(model, 0), "$452.00");
+        const auto lastPrice = [&window] {
+            const QList<QPointF> points = window.chart()->pricePoints();
+            return points.isEmpty() ? 0.0 : points.last().y();
+        };
+        QTRY_COMPARE(lastPrice(), 452.0);
+    }
+
+    // An export goes on in slices; closing the window completes it, Cancel drops it and leaves
+    // the file it would have replaced.
+    void exportEndsWithTheWindow_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("window closed") << false;
+        QTest::newRow("cancelled") << true;
+    }
+
+    void exportEndsWithTheWindow()
+    {
+        QFETCH(bool, cancel);
+
+        History history;
+        history.storePrices(QStringLiteral("1001"), 1, 3000);
+        const TempProgramFolder& folder = history.folder;
+        folder.write(QStringLiteral("h.csv"), "old\r\n");
+        QPointer<HistoryWindow> window = history.window();
+        window->showItem(QStringLiteral("1001"));
+        window->exportTo(folder.file(QStringLiteral("h.csv")), false);
+        QVERIFY(window->isExporting());
+        if (cancel) {
+            window->findChild<QPushButton*>(QStringLiteral("cancelExportButton"))->click();
+            QVERIFY(!window->isExporting());
+        }
+        window->close();
+        QTRY_VERIFY(!window);
+        QCOMPARE(folder.read(QStringLiteral("h.csv")).count("\r\n"), cancel ? 1 : 1 + 3000);
+        QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("*.csv*")}, QDir::Files | QDir::Hidden),
+                 QStringList{"h.csv"});
+        QVERIFY(history.messages.shown.isEmpty());
+    }
+};
+
+BIDORRA_WIDGET_TEST_MAIN(TestHistoryWindow)
+#include "tst_historywindow.moc"
