@@ -1,6 +1,8 @@
 #include "platform/qt/MessageBoxes.h"
 
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QWindow>
 
 namespace {
 QMessageBox::Icon boxIcon(Message::Icon icon)
@@ -50,11 +52,34 @@ void MessageBoxes::showNext()
                                 QMessageBox::Ok);
     // Texts hold URLs and what servers said: never markup.
     box->setTextFormat(Qt::PlainText);
+    if (!m_shown.message.detail.isEmpty()) {
+        box->setInformativeText(shownText(m_shown.message.detail));
+    }
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     connect(box, &QDialog::finished, this, &MessageBoxes::boxClosed);
     m_box = box;
+    if (m_shown.message.unprompted && QGuiApplication::applicationState() != Qt::ApplicationActive) {
+        // Qt activates a modal window as it maps it; only a window that refuses the keyboard is
+        // left without it. It takes the keyboard again once it is on screen, so that a click on it,
+        // or on a window of ours it blocks, hands it over.
+        box->setAttribute(Qt::WA_ShowWithoutActivating);
+        box->winId();
+        box->windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus);
+        box->windowHandle()->installEventFilter(this);
+    }
     box->show();
+    box->raise();
+}
+
+bool MessageBoxes::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* window = qobject_cast<QWindow*>(watched);
+    if (window && event->type() == QEvent::Expose && window->isExposed()) {
+        window->removeEventFilter(this);
+        window->setFlag(Qt::WindowDoesNotAcceptFocus, false);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void MessageBoxes::boxClosed()
