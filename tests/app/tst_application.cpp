@@ -21,6 +21,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -231,22 +232,49 @@ private Q_SLOTS:
         QCOMPARE(program.folder.read(QStringLiteral("history.sqlite")), QByteArray(2048, 'x'));
     }
 
-    // Setup's OK clears the grid under a page on its way: monitoring halts, and the commands
-    // and the status show it stopped as Stop would.
-    void setupOkDuringADownloadHalts()
+    // Setup's OK clears the grid under a page on its way: monitoring goes on. The item's row comes
+    // back for its values, unless the item has left its place in the list.
+    void setupOkDuringADownload_data()
     {
+        QTest::addColumn<QString>("added");
+        QTest::addColumn<bool>("removed");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("firstRow"); // its item number and price
+
+        QTest::newRow("list kept") << QString() << false << 2 << "1001 $2.00";
+        QTest::newRow("item removed") << QStringLiteral("1002") << true << 0 << " ";
+    }
+
+    void setupOkDuringADownload()
+    {
+        QFETCH(QString, added);
+        QFETCH(bool, removed);
+        QFETCH(int, rows);
+        QFETCH(QString, firstRow);
+
         Program program;
         program.folder.write(QStringLiteral("list.ini"), "1001\r\n");
+        program.folder.write(QStringLiteral("Setup.ini"), "Minutes=5\r\n");
         program.serve(QStringLiteral("1001"), QStringLiteral("$2.00"), 300);
         program.start();
         program.actions().setup()->trigger(); // Setup is off while monitoring; its dialog may be open
+        SetupDialog* dialog = program.application->setupDialog();
+        if (removed) {
+            auto* list = dialog->findChild<QListView*>(QStringLiteral("itemList"));
+            list->setCurrentIndex(list->model()->index(0, 0));
+            dialog->findChild<QPushButton*>(QStringLiteral("removeButton"))->click();
+        }
+        dialog->findChild<QLineEdit*>(QStringLiteral("itemField"))->setText(added);
+        dialog->findChild<QPushButton*>(QStringLiteral("addButton"))->click();
         program.actions().start()->trigger();
         QTRY_COMPARE(program.site.requests().size(), 1);
-        program.application->setupDialog()->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
-        QTRY_COMPARE(program.status(), "Stopped");
-        QCOMPARE(program.messages.shown.last().text,
-                 "Error: Row 1 of the grid was cleared while its page was read occurred.");
-        QVERIFY(program.actions().start()->isEnabled() && !program.actions().stop()->isEnabled());
+        dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+        QTRY_COMPARE(program.status(), "Timer ON...");
+        QVERIFY(program.messages.shown.isEmpty());
+        QVERIFY(program.actions().stop()->isEnabled());
+        const ResultsModel& results = program.application->results();
+        QCOMPARE(results.rowCount(), rows);
+        QCOMPARE(results.text(0, ResultsModel::ItemNumber) + u' ' + results.text(0, ResultsModel::Price), firstRow);
     }
 };
 
