@@ -1,6 +1,5 @@
 #include "platform/qt/MessageBoxes.h"
 
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QWindow>
 
@@ -59,10 +58,12 @@ void MessageBoxes::showNext()
     box->setWindowModality(Qt::ApplicationModal);
     connect(box, &QDialog::finished, this, &MessageBoxes::boxClosed);
     m_box = box;
-    if (m_shown.message.unprompted && QGuiApplication::applicationState() != Qt::ApplicationActive) {
-        // Qt activates a modal window as it maps it; only a window that refuses the keyboard is
-        // left without it. It takes the keyboard again once it is on screen, so that a click on it,
-        // or on a window of ours it blocks, hands it over.
+    if (m_shown.message.unprompted) {
+        // Whether the keyboard is ours at this moment cannot be told for sure (Qt may still think
+        // so after a box of ours has gone), so such a box never takes it. Qt activates a modal
+        // window as it maps it; only a window that refuses the keyboard is left without it. It
+        // accepts the keyboard again once it is on screen, so that a click on it, or the
+        // activation of a window of ours that it blocks, hands the keyboard over.
         box->setAttribute(Qt::WA_ShowWithoutActivating);
         box->winId();
         box->windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus);
