@@ -14,6 +14,7 @@
 #include <QStringListModel>
 #include <memory>
 
+class ChangeNotifier;
 class Clock;
 class CommandActions;
 class Connectivity;
@@ -31,7 +32,7 @@ struct Environment
     QString programFolder;   // Setup.ini, list.ini and Grid Data.csv
     QString dataFolder;      // the help page and the alert sound
     QString siteHost;        // the auction site
-    QString preferencesFile; // window places and sizes, which the two settings files do not hold
+    QString preferencesFile; // window places and the options that the two settings files do not hold
 };
 
 // Creates and wires everything: it owns the settings, the item list, the results and the one
@@ -94,6 +95,7 @@ private:
     void saveGrid();
     void openHelp();
     void openItem(const QString& itemNumber);
+    void keepPreferences();
     void wire();
 
     Environment m_environment;
@@ -117,6 +119,7 @@ private:
     std::unique_ptr<MainWindow> m_window;
     QMenu* m_menu = nullptr;
     std::unique_ptr<TrayIcon> m_tray;
+    std::unique_ptr<ChangeNotifier> m_notifier;
     std::unique_ptr<HistoryFeature> m_history;
     QPointer<LogWindow> m_log;
     QPointer<SetupDialog> m_setup;

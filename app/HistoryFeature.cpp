@@ -2,27 +2,17 @@
 
 #include "core/Monitor.h"
 #include "platform/Clock.h"
-#include "ui/main/CommandActions.h"
-#include "ui/main/TrayIcon.h"
 
-#include <QAction>
 #include <QEvent>
 #include <QSettings>
 
 namespace {
-const QString NotificationKey = QStringLiteral("alerts/desktopNotification");
 const QString WindowKey = QStringLiteral("historyWindow/geometry");
 } // namespace
 
 HistoryFeature::HistoryFeature(const Services& services, QObject* parent)
     : QObject(parent), m_services(services), m_store(services.messages)
-{
-    QAction* notification = m_services.actions.notification();
-    notification->setChecked(m_services.preferences.value(NotificationKey, false).toBool());
-    connect(notification, &QAction::toggled, this,
-            [this](bool on) { m_services.preferences.setValue(NotificationKey, on); });
-    connect(&m_services.monitor, &Monitor::priceChanged, this, &HistoryFeature::priceChanged);
-}
+{}
 
 HistoryFeature::~HistoryFeature()
 {
@@ -69,14 +59,4 @@ bool HistoryFeature::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QObject::eventFilter(watched, event);
-}
-
-// The first price an item shows after start-up, or after the grid was cleared, is news to
-// the grid but no change to tell the user about.
-void HistoryFeature::priceChanged(const QString& itemNumber, const QString& oldPrice, const QString& newPrice)
-{
-    if (m_services.actions.notification()->isChecked() && !oldPrice.isEmpty()) {
-        m_services.tray.notify(QStringLiteral("Item #") + itemNumber,
-                               QStringLiteral("Price changed from ") + oldPrice + QStringLiteral(" to ") + newPrice);
-    }
 }
