@@ -29,6 +29,7 @@ CommandActions::CommandActions(Settings& settings, QObject* parent) : QObject(pa
     m_report = make(tr("Report Problems Without Interrupting"), tr("Quietly"),
                     tr("Report problems in the grid and the log, without a message box"), QStringLiteral("problem"));
     m_report->setObjectName(QStringLiteral("reportAction"));
+    m_report->setIcon(QIcon()); // a menu entry only: its check mark shows better without a picture
     m_help = make(QStringLiteral("Help"), QStringLiteral("Help"), QStringLiteral("Open Help"), QStringLiteral("help"));
     m_about = make(QStringLiteral("About"), QStringLiteral("About"), QStringLiteral("About Bidorra"),
                    QStringLiteral("about"));
