@@ -114,19 +114,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("kept");
 
-        QTest::newRow("item field, longer than an entry")
-            << "http://auctions.example/aw-cgi/eBayISAPI.dll?ViewItem&item=3141592601"
-            << "3141592601";
-        QTest::newRow("path ending in the number") << "https://www.auctions.example/itm/Old-Lamp/3141592602?hash=x7"
-                                                   << "3141592602";
-        QTest::newRow("no scheme, a slash after") << " www.auctions.example/itm/3141592603/ "
-                                                  << "3141592603";
-        QTest::newRow("address without a number") << "https://auctions.example/help"
-                                                  << "https://auctions.example/help";
-        QTest::newRow("a number") << "3141592604"
-                                  << "3141592604";
-        QTest::newRow("not an address") << "item=12 "
-                                        << "item=12 ";
+        // pasted|kept: the "item" field's number (the first address is longer than an entry may
+        // be), the number that ends a path, or the text as it was
+        for (const char* row : {"http://auctions.example/aw-cgi/eBayISAPI.dll?ViewItem&item=3141592601|3141592601",
+                                "https://www.auctions.example/itm/Old-Lamp/3141592602?hash=x7|3141592602",
+                                " www.auctions.example/itm/3141592603/ |3141592603",
+                                "https://auctions.example/help|https://auctions.example/help", "3141592604|3141592604",
+                                "item=12 |item=12 "}) {
+            const QStringList fields = QString::fromLatin1(row).split(u'|');
+            QTest::newRow(row) << fields[0] << fields[1];
+        }
         QTest::newRow("too long to be an entry") << QString(65, u'7') << QString();
     }
 
