@@ -107,8 +107,11 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
         return m_rows[index.row()].texts[index.column()];
-    case MarkRole:
-        return !stateLines(index).isEmpty();
+    case MarkRole: {
+        // Asked for every cell the view paints: no texts are made for it.
+        const RowState& state = m_rows[index.row()].state;
+        return (index.column() == ItemNumber && state.problem) || (index.column() == Price && state.previousPrice);
+    }
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole: {
         const QStringList lines = stateLines(index);

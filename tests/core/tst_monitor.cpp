@@ -278,6 +278,12 @@ private Q_SLOTS:
             rig.monitor.stop();
             QCOMPARE(rig.results.state(0).previousPrice, check.previousPrice);
             QCOMPARE(rig.results.state(0).problem.has_value(), check.problem);
+            // What the view marks and a screen reader reads of it.
+            QCOMPARE(rig.results.index(0, ResultsModel::ItemNumber).data(ResultsModel::MarkRole).toBool(),
+                     check.problem);
+            QCOMPARE(rig.results.index(0, ResultsModel::Price).data(Qt::AccessibleDescriptionRole).toString(),
+                     check.previousPrice ? "Changed from " + *check.previousPrice + " in the latest check."
+                                         : QString());
         }
         QCOMPARE(rowChanges.size(), 5); // the item number once, then one change per check that changed anything
     }
