@@ -15,6 +15,8 @@
 #include "ui/dialogs/AboutBox.h"
 #include "ui/dialogs/LogWindow.h"
 #include "ui/dialogs/SetupDialog.h"
+#include "ui/main/Announcer.h"
+#include "ui/main/ChangeNotifier.h"
 #include "ui/main/CommandActions.h"
 #include "ui/main/MainWindow.h"
 #include "ui/main/ResultsView.h"
@@ -38,6 +40,8 @@ template <typename Interface, typename Real> Interface& chosen(Interface* given,
     return *given;
 }
 
+const QString NotificationKey = QStringLiteral("alerts/desktopNotification");
+const QString ReportKey = QStringLiteral("Monitoring/ReportWithoutInterrupting");
 const QString OpenErrorTitle = QStringLiteral("Error Opening File");
 const QString SaveErrorTitle = QStringLiteral("Error Saving File");
 
@@ -63,6 +67,7 @@ Application::Application(const Environment& environment, const Platform& platfor
       m_clock(chosen<const Clock, SystemClock>(platform.clock, m_ownClock)),
       m_preferences(environment.preferencesFile, QSettings::IniFormat)
 {
+    keepPreferences();
     m_monitor = std::make_unique<Monitor>(Monitor::Services{
         m_settings, m_items, m_results, m_connectivity, m_clock, m_sound, m_messages, m_environment.siteHost,
         QDir(m_environment.dataFolder).absoluteFilePath(QStringLiteral("Auction Sound.wav")), platform.limits});
@@ -73,10 +78,22 @@ Application::Application(const Environment& environment, const Platform& platfor
     m_actions->fillMenu(*m_menu);
     m_tray =
         std::make_unique<TrayIcon>(*m_window, *m_menu, platform.trayActivation.value_or(TrayIcon::desktopActivation()));
-    m_history = std::make_unique<HistoryFeature>(
-        HistoryFeature::Services{*m_monitor, *m_actions, *m_tray, m_messages, m_clock, m_preferences,
-                                 m_environment.programFolder, platform.keepHistory});
+    m_notifier = std::make_unique<ChangeNotifier>(m_settings, *m_tray);
+    m_history = std::make_unique<HistoryFeature>(HistoryFeature::Services{
+        *m_monitor, m_messages, m_clock, m_preferences, m_environment.programFolder, platform.keepHistory});
     wire();
+}
+
+// The options beyond the settings file live in the preferences, off until the user turns them
+// on, and are written the moment they change.
+void Application::keepPreferences()
+{
+    m_settings.setDesktopNotification(m_preferences.value(NotificationKey, false).toBool());
+    m_settings.setReportWithoutInterrupting(m_preferences.value(ReportKey, false).toBool());
+    connect(&m_settings, &Settings::desktopNotificationChanged, this,
+            [this](bool on) { m_preferences.setValue(NotificationKey, on); });
+    connect(&m_settings, &Settings::reportWithoutInterruptingChanged, this,
+            [this](bool on) { m_preferences.setValue(ReportKey, on); });
 }
 
 Application::~Application()
@@ -109,6 +126,13 @@ void Application::wire()
             [this](const QString& line) { logWindowMade().appendLine(line); });
     connect(m_monitor.get(), &Monitor::logWindowWanted, this, [this] { logWindowMade().popUp(); });
     connect(m_window->resultsView(), &ResultsView::itemActivated, this, &Application::openItem);
+
+    Announcer* announcer = m_window->announcer();
+    connect(m_monitor.get(), &Monitor::priceChanged, announcer, &Announcer::priceChanged);
+    connect(m_monitor.get(), &Monitor::problemMet, announcer, &Announcer::problemMet);
+    connect(m_monitor.get(), &Monitor::cycleStarted, m_notifier.get(), &ChangeNotifier::cycleStarted);
+    connect(m_monitor.get(), &Monitor::priceChanged, m_notifier.get(), &ChangeNotifier::priceChanged);
+    connect(m_monitor.get(), &Monitor::cycleEnded, m_notifier.get(), &ChangeNotifier::cycleEnded);
     connect(m_tray.get(), &TrayIcon::windowWanted, m_window.get(), &MainWindow::bringBack);
 }
 
@@ -206,7 +230,7 @@ void Application::showSetup()
     if (!m_setup) {
         // Every new Setup dialog starts from the list as the file holds it.
         reloadItemList();
-        m_setup = new SetupDialog(m_settings, m_items.stringList());
+        m_setup = new SetupDialog(m_settings, m_items.stringList(), m_messages);
         connect(m_setup, &SetupDialog::confirmed, this, &Application::setupConfirmed);
     }
     m_setup->show();

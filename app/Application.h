@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 
+class ChangeNotifier;
 class Clock;
 class CommandActions;
 class Connectivity;
@@ -34,7 +35,7 @@ struct Environment
     QString programFolder;   // Setup.ini, list.ini and Grid Data.csv
     QString dataFolder;      // the help page and the alert sound
     QString siteHost;        // the auction site
-    QString preferencesFile; // window places and sizes, which the two settings files do not hold
+    QString preferencesFile; // window places and the options that the two settings files do not hold
 };
 
 // Creates and wires everything: it owns the settings, the item list, the results and the one
@@ -101,6 +102,7 @@ private:
     void saveGrid();
     void openHelp();
     void openItem(const QString& itemNumber);
+    void keepPreferences();
     void wire();
 
     Environment m_environment;
@@ -124,6 +126,7 @@ private:
     std::unique_ptr<MainWindow> m_window;
     QMenu* m_menu = nullptr;
     std::unique_ptr<TrayIcon> m_tray;
+    std::unique_ptr<ChangeNotifier> m_notifier;
     std::unique_ptr<HistoryFeature> m_history;
     QPointer<LogWindow> m_log;
     QPointer<SetupDialog> m_setup;

@@ -4,26 +4,15 @@
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 #include "ui/HistoryMessages.h"
-#include "ui/main/CommandActions.h"
-#include "ui/main/TrayIcon.h"
 
-#include <QAction>
 #include <QEvent>
 #include <QSettings>
 
 namespace {
-const QString NotificationKey = QStringLiteral("alerts/desktopNotification");
 const QString WindowKey = QStringLiteral("historyWindow/geometry");
 } // namespace
 
-HistoryFeature::HistoryFeature(const Services& services, QObject* parent) : QObject(parent), m_services(services)
-{
-    QAction* notification = m_services.actions.notification();
-    notification->setChecked(m_services.preferences.value(NotificationKey, false).toBool());
-    connect(notification, &QAction::toggled, this,
-            [this](bool on) { m_services.preferences.setValue(NotificationKey, on); });
-    connect(&m_services.monitor, &Monitor::priceChanged, this, &HistoryFeature::priceChanged);
-}
+HistoryFeature::HistoryFeature(const Services& services, QObject* parent) : QObject(parent), m_services(services) {}
 
 HistoryFeature::~HistoryFeature()
 {
@@ -35,20 +24,22 @@ void HistoryFeature::start()
     if (!m_services.keepHistory) {
         return;
     }
-    report(m_store.open(m_services.programFolder));
+    report(m_store.open(m_services.programFolder), Occasion::StartUp);
     // A file that cannot be used now is tried again at the end of every cycle.
     Monitor& monitor = m_services.monitor;
     connect(&monitor, &Monitor::pageRead, this, [this](const QString& itemNumber, const ItemPageReading& reading) {
         m_store.record(itemNumber, reading, m_services.clock.now());
     });
-    connect(&monitor, &Monitor::cycleEnded, this, [this] { report(m_store.write()); });
+    connect(&monitor, &Monitor::cycleEnded, this, [this] { report(m_store.write(), Occasion::Cycle); });
 }
 
-void HistoryFeature::report(const std::optional<HistoryError>& error)
+void HistoryFeature::report(const std::optional<HistoryError>& error, Occasion occasion)
 {
     const bool failed = error && error->cause != HistoryError::Cause::Replaced;
     if (error && !(failed && m_failing)) {
-        m_services.messages.show(historyMessage(*error));
+        Message message = historyMessage(*error);
+        message.unprompted = occasion == Occasion::Cycle;
+        m_services.messages.show(message);
     }
     m_failing = failed;
 }
@@ -80,14 +71,4 @@ bool HistoryFeature::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QObject::eventFilter(watched, event);
-}
-
-// The first price an item shows after start-up, or after the grid was cleared, is news to
-// the grid but no change to tell the user about.
-void HistoryFeature::priceChanged(const QString& itemNumber, const QString& oldPrice, const QString& newPrice)
-{
-    if (m_services.actions.notification()->isChecked() && !oldPrice.isEmpty()) {
-        m_services.tray.notify(QStringLiteral("Item #") + itemNumber,
-                               QStringLiteral("Price changed from ") + oldPrice + QStringLiteral(" to ") + newPrice);
-    }
 }

@@ -8,15 +8,12 @@
 #include <QString>
 
 class Clock;
-class CommandActions;
 class Messages;
 class Monitor;
 class QSettings;
-class TrayIcon;
 
-// The price history and the desktop notification: it keeps what every cycle reads in the
-// history file, owns the history window and the notification's switch, which lives in the
-// user's preferences and is off until the user turns it on.
+// The price history: it keeps what every cycle reads in the history file and owns the history
+// window.
 class HistoryFeature : public QObject
 {
     Q_OBJECT
@@ -24,8 +21,6 @@ public:
     struct Services
     {
         Monitor& monitor;
-        CommandActions& actions;
-        TrayIcon& tray;
         Messages& messages;
         const Clock& clock;
         QSettings& preferences;
@@ -49,9 +44,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // When a failure came to light: at start-up, which the user asked for, or after a cycle,
+    // which runs unattended and must not take the keyboard.
+    enum class Occasion { StartUp, Cycle };
     // Shows a failure of the history file once per run of failures.
-    void report(const std::optional<HistoryError>& error);
-    void priceChanged(const QString& itemNumber, const QString& oldPrice, const QString& newPrice);
+    void report(const std::optional<HistoryError>& error, Occasion occasion);
 
     Services m_services;
     HistoryStore m_store;

@@ -130,14 +130,15 @@ void Monitor::runCycle()
     }
     m_counting = false;
     updateHeartbeat();
-    m_cycle = std::make_unique<MonitoringCycle>(MonitoringCycle::Services{m_services.items, m_services.results,
-                                                                          m_services.messages, m_services.clock,
-                                                                          m_services.siteHost, m_services.limits});
+    m_cycle = std::make_unique<MonitoringCycle>(
+        MonitoringCycle::Services{m_services.items, m_services.results, m_services.messages, m_services.clock,
+                                  m_services.settings, m_services.siteHost, m_services.limits});
     connect(m_cycle.get(), &MonitoringCycle::statusChanged, this, &Monitor::statusChanged);
     connect(m_cycle.get(), &MonitoringCycle::logLine, this, &Monitor::logLine);
     connect(m_cycle.get(), &MonitoringCycle::priceChanged, this, &Monitor::priceChanged);
     connect(m_cycle.get(), &MonitoringCycle::changesMet, this, &Monitor::raiseAlerts);
     connect(m_cycle.get(), &MonitoringCycle::pageRead, this, &Monitor::pageRead);
+    connect(m_cycle.get(), &MonitoringCycle::problemMet, this, &Monitor::problemMet);
     connect(m_cycle.get(), &MonitoringCycle::finished, this, &Monitor::cycleFinished);
     Q_EMIT cycleStarted();
     m_cycle->start();

@@ -59,6 +59,7 @@ Q_SIGNALS:
     // A cycle begins; every page it reads follows; it ends, completed, halted or stopped.
     void cycleStarted();
     void pageRead(const QString& itemNumber, const ItemPageReading& reading);
+    void problemMet(const QString& itemNumber, const Message& message, const QString& cause);
     void cycleEnded();
     // The pop-up alert: show the log window.
     void logWindowWanted();

@@ -5,6 +5,7 @@
 #include "core/PageDecoder.h"
 #include "core/ResponseStatus.h"
 #include "core/ResultsModel.h"
+#include "core/Settings.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 
@@ -27,6 +28,11 @@ Message failureMessage(const QString& description)
 {
     return {QStringLiteral("Error: ") + description + QStringLiteral(" occurred."),
             QStringLiteral("Error Retrieving Data"), Message::Icon::Critical};
+}
+
+QString timeText(const QDateTime& time)
+{
+    return time.time().toString(QStringLiteral("HH:mm:ss"));
 }
 } // namespace
 
@@ -84,7 +90,7 @@ void MonitoringCycle::headerReceived()
 {
     if (std::optional<Message> message = statusMessageFor(m_get.headerText(), m_url)) {
         m_get.abort();
-        endItem(message, false);
+        report(*message, QString(), false);
     }
 }
 
@@ -92,51 +98,96 @@ void MonitoringCycle::bodyReceived(const QByteArray& body)
 {
     const bool cutOff = body.size() >= m_services.limits.bodyBytes;
     const ItemPageReading reading = readItemPage(decodePage(body, m_get.headerValue("Content-Type"), cutOff));
-    const std::optional<QString> failure = write(reading);
-    endItem(failure ? std::optional(failureMessage(*failure)) : std::nullopt, failure.has_value());
+    if (const std::optional<QString> failure = write(reading)) {
+        report(failureMessage(*failure), QString(), true);
+    } else {
+        closeItem(false);
+    }
 }
 
-void MonitoringCycle::transferFailed(const TransferFailure& /*failure*/)
+void MonitoringCycle::transferFailed(const TransferFailure& failure)
 {
-    endItem(statusMessageFor(QByteArray(), m_url), false);
+    // No header at all: the message of an empty status.
+    report(statusMessageFor(QByteArray(), m_url).value(), transferFailureText(failure, m_services.limits.deadline),
+           false);
+}
+
+bool MonitoringCycle::rowReady()
+{
+    ResultsModel& results = m_services.results;
+    if (m_index < results.itemRows()) {
+        return true;
+    }
+    const QStringList items = m_services.items.stringList();
+    if (m_index >= items.size() || items.at(m_index) != m_itemNumber) {
+        return false;
+    }
+    results.setItemCount(static_cast<int>(items.size()));
+    results.setText(m_index, ResultsModel::ItemNumber, m_itemNumber);
+    return true;
 }
 
 std::optional<QString> MonitoringCycle::write(const ItemPageReading& reading)
 {
-    const std::optional<QString>& price = reading.value(PageField::Price);
-    if (!price) {
-        return reading.failure; // nothing to write: no price line, or no price on it
+    if (!rowReady()) {
+        return std::nullopt; // the item left the list while its page came: the values have no row
     }
     ResultsModel& results = m_services.results;
-    if (m_index >= results.itemRows()) {
-        return QStringLiteral("Row %1 of the grid was cleared while its page was read").arg(m_index + 1);
-    }
-    const QString oldPrice = results.text(m_index, ResultsModel::Price);
-    if (*price != oldPrice) {
-        results.setText(m_index, ResultsModel::Price, *price);
-        m_changed = true;
-        const QString itemNumber = results.text(m_index, ResultsModel::ItemNumber);
-        const QString time = m_services.clock.now().time().toString(QStringLiteral("HH:mm:ss"));
-        Q_EMIT logLine(QStringLiteral("At ") + time + QStringLiteral(" : Item #") + itemNumber +
-                       QStringLiteral(" Price= ") + *price);
-        Q_EMIT priceChanged(itemNumber, oldPrice, *price);
-    }
-    for (const FieldColumn& target : FieldColumns) {
-        if (const std::optional<QString>& value = reading.value(target.field)) {
-            results.setText(m_index, target.column, *value);
+    ResultsModel::Texts texts;
+    ResultsModel::RowState state; // a page came: no problem, and no change unless its price says so
+    const std::optional<QString>& price = reading.value(PageField::Price);
+    if (price) { // without a price line, or a price on it, the page writes nothing
+        const QString oldPrice = results.text(m_index, ResultsModel::Price);
+        if (*price != oldPrice) {
+            texts[ResultsModel::Price] = *price;
+            m_changed = true;
+            // The first price after start-up or a reset is news to the grid, not a change to show.
+            if (!oldPrice.isEmpty()) {
+                state.previousPrice = oldPrice;
+            }
+            Q_EMIT logLine(QStringLiteral("At ") + timeText(m_services.clock.now()) + QStringLiteral(" : Item #") +
+                           m_itemNumber + QStringLiteral(" Price= ") + *price);
+            Q_EMIT priceChanged(m_itemNumber, oldPrice, *price);
+        }
+        for (const FieldColumn& target : FieldColumns) {
+            texts[target.column] = reading.value(target.field);
         }
     }
-    Q_EMIT pageRead(m_itemNumber, reading);
+    results.setRow(m_index, texts, state);
+    if (price) {
+        Q_EMIT pageRead(m_itemNumber, reading);
+    }
     return reading.failure;
 }
 
-void MonitoringCycle::endItem(const std::optional<Message>& message, bool halt)
+void MonitoringCycle::report(Message message, const QString& cause, bool halt)
 {
-    if (message) {
-        m_services.messages.show(*message, this, [this, halt] { closeItem(halt); });
-    } else {
-        closeItem(halt);
+    const QDateTime now = m_services.clock.now();
+    if (rowReady()) {
+        ResultsModel::RowState state = m_services.results.state(m_index);
+        state.problem = ItemProblem{message.text, cause, now};
+        if (!halt) {
+            state.previousPrice.reset(); // no page came, so its price was not looked at this time
+        }
+        m_services.results.setRow(m_index, {}, state);
     }
+    Q_EMIT problemMet(m_itemNumber, message, cause);
+    if (m_services.settings.reportWithoutInterrupting()) {
+        QString line = QStringLiteral("At ") + timeText(now) + QStringLiteral(" : Item #") + m_itemNumber +
+                       QStringLiteral(": ") + message.text.section(u'\r', 0, 0);
+        if (!cause.isEmpty()) {
+            line += QStringLiteral(" (") + cause + u')';
+        }
+        Q_EMIT logLine(line);
+        closeItem(false);
+        return;
+    }
+    message.detail = cause.isEmpty() ? tr("Item #%1").arg(m_itemNumber) : tr("Item #%1: %2").arg(m_itemNumber, cause);
+    if (halt) {
+        message.detail += u'\n' + tr("Monitoring stops after this item.");
+    }
+    message.unprompted = true;
+    m_services.messages.show(message, this, [this, halt] { closeItem(halt); });
 }
 
 void MonitoringCycle::closeItem(bool halt)

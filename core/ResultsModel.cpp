@@ -1,5 +1,7 @@
 #include "core/ResultsModel.h"
 
+#include <algorithm>
+
 ResultsModel::ResultsModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 QString ResultsModel::header(int column)
@@ -38,17 +40,52 @@ QString ResultsModel::text(int row, int column) const
     if (row < 0 || row >= rowCount() || column < 0 || column >= ColumnCount) {
         return {};
     }
-    return m_rows[row][column];
+    return m_rows[row].texts[column];
 }
 
 void ResultsModel::setText(int row, int column, const QString& text)
 {
-    if (row < 0 || row >= rowCount() || column < 0 || column >= ColumnCount || m_rows[row][column] == text) {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= ColumnCount || m_rows[row].texts[column] == text) {
         return;
     }
-    m_rows[row][column] = text;
+    m_rows[row].texts[column] = text;
     const QModelIndex cell = index(row, column);
     Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole});
+}
+
+ResultsModel::RowState ResultsModel::state(int row) const
+{
+    return row >= 0 && row < rowCount() ? m_rows[row].state : RowState();
+}
+
+void ResultsModel::setRow(int row, const Texts& texts, const RowState& state)
+{
+    if (row < 0 || row >= rowCount()) {
+        return;
+    }
+    Row& target = m_rows[row];
+    int first = ColumnCount;
+    int last = -1;
+    const auto changed = [&first, &last](int column) {
+        first = std::min(first, column);
+        last = std::max(last, column);
+    };
+    for (int column = 0; column < ColumnCount; ++column) {
+        if (texts[column] && *texts[column] != target.texts[column]) {
+            target.texts[column] = *texts[column];
+            changed(column);
+        }
+    }
+    if (state.problem != target.state.problem) {
+        changed(ItemNumber);
+    }
+    if (state.previousPrice != target.state.previousPrice) {
+        changed(Price);
+    }
+    target.state = state;
+    if (last >= 0) {
+        Q_EMIT dataChanged(index(row, first), index(row, last));
+    }
 }
 
 int ResultsModel::rowCount(const QModelIndex& parent) const
@@ -63,10 +100,51 @@ int ResultsModel::columnCount(const QModelIndex& parent) const
 
 QVariant ResultsModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) {
+    if (!index.isValid()) {
         return {};
     }
-    return m_rows[index.row()][index.column()];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::AccessibleTextRole:
+        return m_rows[index.row()].texts[index.column()];
+    case MarkRole: {
+        // Asked for every cell the view paints: no texts are made for it.
+        const RowState& state = m_rows[index.row()].state;
+        return (index.column() == ItemNumber && state.problem) || (index.column() == Price && state.previousPrice);
+    }
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole: {
+        const QStringList lines = stateLines(index);
+        if (lines.isEmpty()) {
+            return {};
+        }
+        // A tooltip shows lines; a screen reader reads one sentence after the other.
+        return role == Qt::ToolTipRole ? lines.join(u'\n') : lines.join(u' ');
+    }
+    default:
+        return {};
+    }
+}
+
+QStringList ResultsModel::stateLines(const QModelIndex& index) const
+{
+    const RowState& state = m_rows[index.row()].state;
+    if (index.column() == ItemNumber && state.problem) {
+        const ItemProblem& problem = *state.problem;
+        // The message's own line breaks (CR) become lines; the blank ones go.
+        QStringList lines = QString(problem.message)
+                                .replace(QStringLiteral("\r\n"), QStringLiteral("\r"))
+                                .split(u'\r', Qt::SkipEmptyParts);
+        if (!problem.cause.isEmpty()) {
+            lines << tr("Cause: %1.").arg(problem.cause);
+        }
+        lines << tr("At %1.").arg(problem.time.time().toString(QStringLiteral("HH:mm:ss")));
+        return lines;
+    }
+    if (index.column() == Price && state.previousPrice) {
+        return {tr("Changed from %1 in the latest check.").arg(*state.previousPrice)};
+    }
+    return {};
 }
 
 QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const

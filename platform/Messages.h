@@ -13,6 +13,10 @@ struct Message
     QString text; // line breaks as CR or CR LF
     QString title;
     Icon icon = Icon::None;
+    QString detail = {}; // below the text, smaller: which item, and why
+    // Raised by the program while it watches, not by a command of the user's: the box must not
+    // take the keyboard from another application.
+    bool unprompted = false;
 };
 
 // Shows message boxes one at a time, in the order asked, without blocking: show() returns at

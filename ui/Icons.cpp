@@ -30,3 +30,8 @@ QIcon Icons::countdown()
 {
     return image(QStringLiteral("countdown"));
 }
+
+QIcon Icons::problem()
+{
+    return QIcon::fromTheme(QStringLiteral("dialog-warning"), image(QStringLiteral("problem")));
+}

@@ -9,4 +9,6 @@ QIcon program();
 // A command's 32 x 32 image by its name: "start", "stop", "save", ...
 QIcon command(const QString& name);
 QIcon countdown();
+// The mark of an item whose last check failed: the theme's warning sign, else our own.
+QIcon problem();
 } // namespace Icons

@@ -1,6 +1,7 @@
 #include "platform/qt/MessageBoxes.h"
 
 #include <QMessageBox>
+#include <QWindow>
 
 namespace {
 QMessageBox::Icon boxIcon(Message::Icon icon)
@@ -50,11 +51,36 @@ void MessageBoxes::showNext()
                                 QMessageBox::Ok);
     // Texts hold URLs and what servers said: never markup.
     box->setTextFormat(Qt::PlainText);
+    if (!m_shown.message.detail.isEmpty()) {
+        box->setInformativeText(shownText(m_shown.message.detail));
+    }
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
     connect(box, &QDialog::finished, this, &MessageBoxes::boxClosed);
     m_box = box;
+    if (m_shown.message.unprompted) {
+        // Whether the keyboard is ours at this moment cannot be told for sure (Qt may still think
+        // so after a box of ours has gone), so such a box never takes it. Qt activates a modal
+        // window as it maps it; only a window that refuses the keyboard is left without it. It
+        // accepts the keyboard again once it is on screen, so that a click on it, or the
+        // activation of a window of ours that it blocks, hands the keyboard over.
+        box->setAttribute(Qt::WA_ShowWithoutActivating);
+        box->winId();
+        box->windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus);
+        box->windowHandle()->installEventFilter(this);
+    }
     box->show();
+    box->raise();
+}
+
+bool MessageBoxes::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* window = qobject_cast<QWindow*>(watched);
+    if (window && event->type() == QEvent::Expose && window->isExposed()) {
+        window->removeEventFilter(this);
+        window->setFlag(Qt::WindowDoesNotAcceptFocus, false);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void MessageBoxes::boxClosed()

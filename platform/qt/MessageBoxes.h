@@ -8,7 +8,8 @@
 #include <QQueue>
 
 // Messages as QMessageBoxes: application modal, one at a time, the next shown when the user
-// has closed the one before. No box runs an event loop of its own.
+// has closed the one before. No box runs an event loop of its own. A box the program raises by
+// itself while another application has the keyboard comes up in front without taking it.
 class MessageBoxes final : public QObject, public Messages
 {
     Q_OBJECT
@@ -32,6 +33,7 @@ private:
 
     void showNext();
     void boxClosed();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     QQueue<Pending> m_pending;
     QPointer<QMessageBox> m_box;

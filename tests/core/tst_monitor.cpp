@@ -7,6 +7,7 @@
 
 #include <QSignalSpy>
 #include <QStringListModel>
+#include <QTcpServer>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -14,6 +15,14 @@ using Response = ScriptedHttpServer::Response;
 
 namespace {
 const QString NoAnswer = QStringLiteral("The server returned the following response:\r\r<nothing>");
+
+// An address where nothing listens.
+QString closedPort()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost);
+    return QStringLiteral("127.0.0.1:") + QString::number(server.serverPort());
+}
 
 Response pricePage(const QString& price, const QString& seller = QStringLiteral("bob (12)"))
 {
@@ -35,13 +44,17 @@ struct Rig
     FakeClock clock;
     RecordingSound sound;
     RecordingMessages messages;
-    Monitor monitor{Monitor::Services{settings, items, results, connectivity, clock, sound, messages, site.host(),
-                                      QStringLiteral("/sound.wav"), HttpGet::Limits{64 * 1024, 12 * 1024, 1500ms}}};
+    Monitor monitor;
     QStringList statuses;
     QStringList log;
     QSignalSpy logWindows{&monitor, &Monitor::logWindowWanted};
 
-    explicit Rig(const QStringList& numbers = {QStringLiteral("1001"), QStringLiteral("1002")})
+    // host: where the items are fetched, the scripted site unless given.
+    explicit Rig(const QStringList& numbers = {QStringLiteral("1001"), QStringLiteral("1002")},
+                 const QString& host = QString())
+        : monitor{Monitor::Services{settings, items, results, connectivity, clock, sound, messages,
+                                    host.isEmpty() ? site.host() : host, QStringLiteral("/sound.wav"),
+                                    HttpGet::Limits{64 * 1024, 12 * 1024, 2s}}}
     {
         items.setStringList(numbers);
         QObject::connect(&monitor, &Monitor::statusChanged, [this](const QString& text) { statuses << text; });
@@ -135,7 +148,6 @@ private Q_SLOTS:
                              << "Authorization failed!";
         QTest::newRow("redirect") << Response::page("HTTP/1.1 302 Found", {}) << "Error Retrieving Data"
                                   << answer + "HTTP/1.1 302 Found\r";
-        QTest::newRow("no answer") << Response::silent() << "Error Retrieving Data" << answer + "<nothing>";
     }
 
     void itemThatFailsShowsItsMessageAndTheCycleGoesOn()
@@ -154,6 +166,8 @@ private Q_SLOTS:
         QTRY_COMPARE(rig.messages.openCount(), 1);
         QCOMPARE(rig.messages.shown.first().title, title);
         QCOMPARE(rig.messages.shown.first().text, text.replace("{url}", rig.site.url(ItemPages::target("1001"))));
+        QCOMPARE(rig.messages.shown.first().detail, "Item #1001"); // the site answered: no cause to add
+        QVERIFY(rig.messages.shown.first().unprompted);
         // The next item waits for the box to be closed.
         QTest::qWait(50);
         QCOMPARE(rig.site.requests().size(), 1);
@@ -164,6 +178,114 @@ private Q_SLOTS:
                  (QStringList{"Retrieving Item #1001", "Stopped", "Retrieving Item #1002", "Stopped", "Timer ON..."}));
         QCOMPARE(rig.cell(0, ResultsModel::Price), "$1.00");
         QCOMPARE(rig.cell(1, ResultsModel::Price), "$3.00");
+    }
+
+    // A transfer that fails keeps the box's own text; below it the box names the item and the
+    // cause, and the row keeps them. (The scripted server cannot reset a connection yet.)
+    void failedTransferNamesItsCause_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<Response>("response");
+        QTest::addColumn<QString>("cause");
+
+        QTest::newRow("refused") << closedPort() << Response() << "connection refused";
+        QTest::newRow("host not found") << "nothere.invalid" << Response() << "host not found";
+        QTest::newRow("stalls") << QString() << Response::silent() << "no answer within 2 seconds";
+        QTest::newRow("closes at once") << QString() << Response()
+                                        << "the server closed the connection without an answer";
+        QTest::newRow("cut short") << QString()
+                                   << Response{.pieces = {QByteArray(
+                                                   "HTTP/1.1 200 OK\r\nContent-Length: 900\r\n\r\n<html>")}}
+                                   << "answer cut short";
+        QTest::newRow("endless header") << QString() << Response::endless("HTTP/1.1 200 OK\r\n", "X-More: 1\r\n")
+                                        << "header too large";
+    }
+
+    void failedTransferNamesItsCause()
+    {
+        QFETCH(QString, host);
+        QFETCH(Response, response);
+        QFETCH(QString, cause);
+
+        Rig rig({QStringLiteral("1001")}, host);
+        rig.messages.holdOpen = true;
+        rig.serve(QStringLiteral("1001"), response);
+        rig.monitor.start();
+        QTRY_COMPARE_WITH_TIMEOUT(rig.messages.openCount(), 1, 10000);
+        const Message& shown = rig.messages.shown.first();
+        QCOMPARE(shown.text, NoAnswer);
+        QCOMPARE(shown.detail, "Item #1001: " + cause);
+        QCOMPARE(rig.results.state(0).problem, (ItemProblem{NoAnswer, cause, rig.clock.current}));
+    }
+
+    // With the option on, a problem marks its row and becomes a log line; no box waits, the next
+    // item is fetched, and even a page that cannot be read leaves monitoring running.
+    void reportWithoutInterrupting_data()
+    {
+        QTest::addColumn<Response>("response");
+        QTest::addColumn<QString>("line"); // {url} stands for the item's URL
+
+        ItemPages::Item unreadable;
+        unreadable.quantity = QStringLiteral("1e999999");
+        QTest::newRow("404") << Response::page("HTTP/1.1 404 Not Found", {})
+                             << "At 10:00:00 : Item #1001: The file, \"{url}\" was not found!";
+        QTest::newRow("stalls") << Response::silent()
+                                << "At 10:00:00 : Item #1001: The server returned the following response: (no "
+                                   "answer within 2 seconds)";
+        QTest::newRow("unreadable page")
+            << Response::page("HTTP/1.1 200 OK", ItemPages::page(unreadable))
+            << "At 10:00:00 : Item #1001: Error: Quantity '1e999999' is not a number occurred.";
+    }
+
+    void reportWithoutInterrupting()
+    {
+        QFETCH(Response, response);
+        QFETCH(QString, line);
+
+        Rig rig;
+        rig.settings.setReportWithoutInterrupting(true);
+        rig.serve(QStringLiteral("1001"), response);
+        rig.serve(QStringLiteral("1002"), pricePage(QStringLiteral("$3.00")));
+        rig.monitor.start();
+        QTRY_VERIFY(rig.cycleEnded());
+        QVERIFY(rig.messages.shown.isEmpty());
+        QCOMPARE(rig.statuses.last(), "Timer ON...");
+        QCOMPARE(rig.log.filter(QStringLiteral("Item #1001:")),
+                 QStringList{line.replace("{url}", rig.site.url(ItemPages::target("1001")))});
+        QVERIFY(rig.results.state(0).problem);
+        QCOMPARE(rig.cell(1, ResultsModel::Price), "$3.00");
+    }
+
+    // A row shows what its latest check found: a changed price, with the old one, until the next
+    // cycle; a problem until a page comes again. The first price is no change.
+    void rowStateFollowsTheLatestCheck()
+    {
+        Rig rig({QStringLiteral("1001")});
+        const struct
+        {
+            Response response;
+            std::optional<QString> previousPrice;
+            bool problem;
+        } checks[] = {{pricePage(QStringLiteral("$2.00")), std::nullopt, false},
+                      {pricePage(QStringLiteral("$2.50")), QStringLiteral("$2.00"), false},
+                      {Response::page("HTTP/1.1 404 Not Found", {}), std::nullopt, true},
+                      {pricePage(QStringLiteral("$2.50")), std::nullopt, false}};
+        QSignalSpy rowChanges(&rig.results, &QAbstractItemModel::dataChanged);
+        for (const auto& check : checks) {
+            rig.serve(QStringLiteral("1001"), check.response);
+            rig.monitor.start();
+            QTRY_COMPARE(rig.statuses.last(), "Timer ON...");
+            rig.monitor.stop();
+            QCOMPARE(rig.results.state(0).previousPrice, check.previousPrice);
+            QCOMPARE(rig.results.state(0).problem.has_value(), check.problem);
+            // What the view marks and a screen reader reads of it.
+            QCOMPARE(rig.results.index(0, ResultsModel::ItemNumber).data(ResultsModel::MarkRole).toBool(),
+                     check.problem);
+            QCOMPARE(rig.results.index(0, ResultsModel::Price).data(Qt::AccessibleDescriptionRole).toString(),
+                     check.previousPrice ? "Changed from " + *check.previousPrice + " in the latest check."
+                                         : QString());
+        }
+        QCOMPARE(rowChanges.size(), 5); // the item number once, then one change per check that changed anything
     }
 
     void pageThatCannotBeReadHaltsMonitoring()
@@ -177,6 +299,7 @@ private Q_SLOTS:
 
         QCOMPARE(rig.messages.shown.first().text, "Error: Quantity '1e999999' is not a number occurred.");
         QCOMPARE(rig.messages.shown.first().title, "Error Retrieving Data");
+        QCOMPARE(rig.messages.shown.first().detail, "Item #1001\nMonitoring stops after this item.");
         QCOMPARE(rig.statuses.last(), "Stopped");
         QVERIFY(!rig.monitor.isMonitoring());
         QCOMPARE(rig.site.requests().size(), 1);
@@ -262,6 +385,7 @@ private Q_SLOTS:
         QCOMPARE(rig.statuses, (QStringList{"Retrieving Item #1001", "Connection ended", "Connection Closed"}));
         QCOMPARE(rig.messages.shown.size(), 1);
         QCOMPARE(rig.messages.shown.first().text, NoAnswer);
+        QCOMPARE(rig.messages.shown.first().detail, "Item #1001: the network connection went away");
         // The watch finds the connection back while the box is open: the cycle waits for the box.
         rig.connectivity.online = true;
         rig.monitor.tick();

@@ -19,7 +19,8 @@ private Q_SLOTS:
     void widestTextOfEachColumn()
     {
         ResultsModel results;
-        ColumnFitter fitter(results, measure, measure);
+        ColumnFitter fitter(
+            results, [](int, const QString& text) { return measure(text); }, measure);
         QCOMPARE(fitter.widths()[ResultsModel::Quantity], 85); // "Quantity" alone
 
         results.setItemCount(2);

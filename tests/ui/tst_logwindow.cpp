@@ -50,6 +50,8 @@ private Q_SLOTS:
 
         QTest::newRow("price change") << "At 09:05:00 : Item #3141592601 Price= US $1,000.00"
                                       << QVariantList{"3141592601"};
+        QTest::newRow("problem") << "At 09:05:00 : Item #3141592690: The file, \"http://x/?a=1\" was not found!"
+                                 << QVariantList{"3141592690"};
         QTest::newRow("odd number") << "At 23:59:59 : Item #a b Price= x Price= y" << QVariantList{"a b"};
         QTest::newRow("other text") << "Item #1001 Price= $2.00" << QVariantList();
     }

@@ -1,9 +1,12 @@
 #include "core/Settings.h"
+#include "tests/support/Fakes.h"
 #include "tests/support/TestMain.h"
 #include "ui/dialogs/SetupDialog.h"
 #include "ui/dialogs/TimeFieldArrows.h"
 #include "ui/dialogs/UpDownArrows.h"
 
+#include <QCheckBox>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -54,7 +57,8 @@ private Q_SLOTS:
     {
         Settings settings;
         settings.setInterval({23, 4, 59});
-        SetupDialog dialog(settings, {});
+        RecordingMessages messages;
+        SetupDialog dialog(settings, {}, messages);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto* arrows = child<UpDownArrows>(dialog, "timeArrows");
@@ -66,10 +70,12 @@ private Q_SLOTS:
         QCOMPARE(child<QLineEdit>(dialog, "secondsField")->text(), "0");
     }
 
+    // A number already in the list is refused with a message and shown where it is.
     void editingTheList()
     {
         Settings settings;
-        SetupDialog dialog(settings, {QStringLiteral("1001")});
+        RecordingMessages messages;
+        SetupDialog dialog(settings, {QStringLiteral("1001")}, messages);
         auto* field = child<QLineEdit>(dialog, "itemField");
         auto* add = child<QPushButton>(dialog, "addButton");
         auto* list = child<QListView>(dialog, "itemList");
@@ -77,33 +83,78 @@ private Q_SLOTS:
 
         add->click();
         QCOMPARE(items(), QStringList{"1001"});
-        for (int time = 0; time < 2; ++time) {
-            field->setText(QStringLiteral(" 7 "));
+        field->setText(QStringLiteral(" 7 "));
+        add->click();
+        QCOMPARE(field->text(), QString());
+        for (const char* again : {"7", "1001"}) {
+            field->setText(QLatin1String(again));
             add->click();
-            QCOMPARE(field->text(), QString());
+            QCOMPARE(field->text(), QLatin1String(again));
+            QCOMPARE(messages.shown.last().text, "Item #" + QLatin1String(again) + " is already in the list.");
         }
-        QCOMPARE(items(), (QStringList{"1001", " 7 ", " 7 "}));
+        QCOMPARE(messages.shown.size(), 2);
+        QCOMPARE(items(), (QStringList{"1001", " 7 "}));
+        QCOMPARE(list->currentIndex().row(), 0);
 
+        list->selectionModel()->clear();
         child<QPushButton>(dialog, "removeButton")->click();
-        QCOMPARE(items().size(), 3);
+        QCOMPARE(items().size(), 2);
         list->setCurrentIndex(list->model()->index(0, 0));
         child<QPushButton>(dialog, "removeButton")->click();
         child<QPushButton>(dialog, "removeButton")->click();
-        QCOMPARE(items(), (QStringList{" 7 ", " 7 "}));
-        list->setCurrentIndex(list->model()->index(1, 0));
-        QTest::keyClick(list, Qt::Key_Delete);
         QCOMPARE(items(), QStringList{" 7 "});
+        list->setCurrentIndex(list->model()->index(0, 0));
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(items(), QStringList());
     }
 
-    // An alert toggle acts at once; Escape and Enter neither cancel nor confirm.
+    // An item page's address pasted into the field leaves its number there.
+    void pastedAddressGivesItsNumber_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("kept");
+
+        // pasted|kept: the "item" field's number (the first address is longer than an entry may
+        // be), the number that ends a path, or the text as it was
+        for (const char* row : {"http://auctions.example/aw-cgi/eBayISAPI.dll?ViewItem&item=3141592601|3141592601",
+                                "https://www.auctions.example/itm/Old-Lamp/3141592602?hash=x7|3141592602",
+                                " www.auctions.example/itm/3141592603/ |3141592603",
+                                "https://auctions.example/help|https://auctions.example/help", "3141592604|3141592604",
+                                "item=12 |item=12 "}) {
+            const QStringList fields = QString::fromLatin1(row).split(u'|');
+            QTest::newRow(row) << fields[0] << fields[1];
+        }
+        QTest::newRow("too long to be an entry") << QString(65, u'7') << QString();
+    }
+
+    void pastedAddressGivesItsNumber()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(QString, kept);
+        Settings settings;
+        RecordingMessages messages;
+        SetupDialog dialog(settings, {}, messages);
+        auto* field = child<QLineEdit>(dialog, "itemField");
+        QGuiApplication::clipboard()->setText(pasted);
+        field->paste();
+        QCOMPARE(field->text(), kept);
+    }
+
+    // An alert toggle acts at once, and the two kept outside the settings file follow the menu's;
+    // Escape and Enter neither cancel nor confirm.
     void togglesActAtOnceKeysDoNothing()
     {
         Settings settings;
-        SetupDialog dialog(settings, {});
+        RecordingMessages messages;
+        SetupDialog dialog(settings, {}, messages);
         dialog.show();
         QSignalSpy confirmed(&dialog, &SetupDialog::confirmed);
         child<QToolButton>(dialog, "popUpToggle")->click();
         QVERIFY(settings.popUpLog());
+        child<QToolButton>(dialog, "notificationToggle")->click();
+        QVERIFY(settings.desktopNotification());
+        settings.setReportWithoutInterrupting(true);
+        QVERIFY(child<QCheckBox>(dialog, "reportCheck")->isChecked());
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QTest::keyClick(&dialog, Qt::Key_Return);
         QVERIFY(confirmed.isEmpty() && dialog.isVisible());
@@ -112,19 +163,20 @@ private Q_SLOTS:
     void tabOrderFollowsTheScreen()
     {
         Settings settings;
-        SetupDialog dialog(settings, {});
+        RecordingMessages messages;
+        SetupDialog dialog(settings, {}, messages);
         QStringList order;
         QWidget* widget = dialog.findChild<QTabWidget*>()->tabBar();
-        for (int step = 0; step < 13; ++step) {
+        for (int step = 0; step < 15; ++step) {
             order << widget->objectName();
             widget = widget->nextInFocusChain();
             while (!(widget->focusPolicy() & Qt::TabFocus) || widget->objectName().isEmpty()) {
                 widget = widget->nextInFocusChain();
             }
         }
-        QCOMPARE(order.mid(1),
-                 (QStringList{"hoursField", "minutesField", "secondsField", "timeArrows", "soundToggle", "popUpToggle",
-                              "itemField", "removeButton", "addButton", "itemList", "okButton", "cancelButton"}));
+        QCOMPARE(order.mid(1), (QStringList{"hoursField", "minutesField", "secondsField", "timeArrows", "soundToggle",
+                                            "popUpToggle", "notificationToggle", "reportCheck", "itemField",
+                                            "removeButton", "addButton", "itemList", "okButton", "cancelButton"}));
     }
 };
 

@@ -41,6 +41,9 @@ private Q_SLOTS:
         QSignalSpy wanted(&tray, &TrayIcon::windowWanted);
         Q_EMIT tray.icon().activated(reason);
         QCOMPARE(wanted.size(), windowWanted ? 1 : 0);
+        // A click on a notification balloon brings the window back on any tray.
+        Q_EMIT tray.icon().messageClicked();
+        QCOMPARE(wanted.size(), windowWanted ? 2 : 1);
     }
 
     // Closing hides the window while the icon is in a tray, minimises it where there is none,

@@ -1,6 +1,7 @@
-// Takes screenshots of the real windows: the main window after a cycle against a site, the
-// Setup dialog and the about box, in the desktop's colours, a dark palette or a high-contrast
-// one.
+// Takes screenshots of the real windows: the main window after two cycles ten seconds apart
+// against a site, the Setup dialog and the about box, in the desktop's colours, a dark palette or
+// a high-contrast one. On the sample site a few prices have moved by the second cycle, and item
+// 3141592690, which the site does not have, shows its problem.
 //   bidorra-screenshots HOST OUTPUT_FOLDER [default|dark|contrast]
 // QT_SCALE_FACTOR=2 gives the same at twice the size.
 
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -83,18 +85,30 @@ int main(int argc, char* argv[])
     QFile list(folder.filePath(QStringLiteral("list.ini")));
     list.open(QIODevice::WriteOnly);
     list.write("3141592601\r\n3141592602\r\n3141592603\r\n3141592604\r\n3141592605\r\n3141592606\r\n3141592607\r\n"
-               "3141592608\r\n3141592609\r\n3141592610\r\n3141592611\r\n3141592612\r\n");
+               "3141592608\r\n3141592609\r\n3141592610\r\n3141592690\r\n3141592611\r\n3141592612\r\n");
     list.close();
     QFile settings(folder.filePath(QStringLiteral("Setup.ini")));
     settings.open(QIODevice::WriteOnly);
     settings.write("PlayWave=True\r\nOpenWindow=False\r\nHours=0\r\nMinutes=5\r\nSeconds=0\r\n");
     settings.close();
 
+    // The missing item is reported in its row, without a box to wait for.
+    QSettings(folder.filePath(QStringLiteral("prefs.conf")), QSettings::IniFormat)
+        .setValue(QStringLiteral("Monitoring/ReportWithoutInterrupting"), true);
+
     Application application({folder.path(), QApplication::applicationDirPath(), arguments[1],
                              folder.filePath(QStringLiteral("prefs.conf"))});
     application.start();
+    int cycles = 0;
     QObject::connect(&application.monitor(), &Monitor::statusChanged, &application, [&](const QString& text) {
         if (text != u"Timer ON...") {
+            return;
+        }
+        if (++cycles == 1) {
+            QTimer::singleShot(10000, &application, [&] {
+                application.actions().stop()->trigger();
+                application.actions().start()->trigger();
+            });
             return;
         }
         QTimer::singleShot(300, &application, [&] {

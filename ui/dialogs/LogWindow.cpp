@@ -118,7 +118,7 @@ QStringList LogWindow::lines() const
 
 std::optional<QString> LogWindow::itemNumberIn(const QString& line)
 {
-    static const QRegularExpression pattern(QStringLiteral("^At \\d\\d:\\d\\d:\\d\\d : Item #(.*) Price= "),
+    static const QRegularExpression pattern(QStringLiteral("^At \\d\\d:\\d\\d:\\d\\d : Item #(.*)(?: Price= |: )"),
                                             QRegularExpression::InvertedGreedinessOption);
     const QRegularExpressionMatch match = pattern.match(line);
     return match.hasMatch() ? std::optional(match.captured(1)) : std::nullopt;

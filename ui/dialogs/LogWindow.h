@@ -21,7 +21,8 @@ public:
 
     void appendLine(const QString& line);
     QStringList lines() const;
-    // The item number of a line "At hh:mm:ss : Item #<number> Price= <price>".
+    // The item number of a line "At hh:mm:ss : Item #<number> Price= <price>", or of a problem's
+    // line "At hh:mm:ss : Item #<number>: <message>".
     static std::optional<QString> itemNumberIn(const QString& line);
 
     // The Log command: shown, in front and active.

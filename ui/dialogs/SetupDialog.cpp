@@ -1,12 +1,15 @@
 #include "ui/dialogs/SetupDialog.h"
 
+#include "core/AuctionSite.h"
 #include "core/Settings.h"
+#include "platform/Messages.h"
 #include "storage/ItemListFile.h"
 #include "ui/Colors.h"
 #include "ui/Icons.h"
 #include "ui/dialogs/TimeFieldArrows.h"
 #include "ui/dialogs/UpDownArrows.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,8 +23,28 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QValidator>
+#include <algorithm>
 
 namespace {
+// An item number as the field takes it: a pasted item page address gives its number, and no
+// entry grows longer than the list file keeps.
+class ItemNumberValidator final : public QValidator
+{
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& position) const override
+    {
+        const QString number = itemNumberInAddress(input);
+        if (number != input) {
+            input = number;
+            position = static_cast<int>(input.size());
+        }
+        return input.size() <= ItemNumberLimit ? Acceptable : Invalid;
+    }
+};
+
 constexpr int HourLimit = 23;
 constexpr int MinuteSecondLimit = 59;
 
@@ -65,8 +88,9 @@ QGroupBox* frame(const QString& caption, QWidget* parent)
 }
 } // namespace
 
-SetupDialog::SetupDialog(Settings& settings, const QStringList& items, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+SetupDialog::SetupDialog(Settings& settings, const QStringList& items, Messages& messages, QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_messages(messages)
 {
     setObjectName(QStringLiteral("setupDialog"));
     setWindowTitle(QStringLiteral("Setup"));
@@ -122,9 +146,18 @@ QWidget* SetupDialog::notificationPage(Settings& settings)
                           settings.playSound(), alerts);
     m_popUp = alertToggle(QStringLiteral("popUpToggle"), QStringLiteral("Pop-up Window"), QStringLiteral("window"),
                           settings.popUpLog(), alerts);
-    auto* alertColumn = new QVBoxLayout(alerts);
-    alertColumn->addWidget(m_sound);
-    alertColumn->addWidget(m_popUp);
+    m_notification = alertToggle(QStringLiteral("notificationToggle"), tr("Desktop Notification"),
+                                 QStringLiteral("notify"), settings.desktopNotification(), alerts);
+    m_report = new QCheckBox(tr("Report problems without interrupting"), alerts);
+    m_report->setObjectName(QStringLiteral("reportCheck"));
+    m_report->setToolTip(tr("A problem with an item marks its row and goes into the log; no message box waits "
+                            "for OK, and monitoring goes on."));
+    m_report->setChecked(settings.reportWithoutInterrupting());
+    auto* alertGrid = new QGridLayout(alerts);
+    alertGrid->addWidget(m_sound, 0, 0);
+    alertGrid->addWidget(m_popUp, 0, 1);
+    alertGrid->addWidget(m_notification, 1, 0);
+    alertGrid->addWidget(m_report, 2, 0, 1, 2);
 
     auto* row = new QHBoxLayout(page);
     row->addWidget(timer, 3);
@@ -140,6 +173,11 @@ QWidget* SetupDialog::notificationPage(Settings& settings)
     connect(arrows, &UpDownArrows::downPressed, this, [this] { arrow(false); });
     connect(m_sound, &QToolButton::toggled, &settings, &Settings::setPlaySound);
     connect(m_popUp, &QToolButton::toggled, &settings, &Settings::setPopUpLog);
+    // These two are no part of the settings file: they follow the menu's toggles both ways.
+    connect(m_notification, &QToolButton::toggled, &settings, &Settings::setDesktopNotification);
+    connect(&settings, &Settings::desktopNotificationChanged, m_notification, &QToolButton::setChecked);
+    connect(m_report, &QCheckBox::toggled, &settings, &Settings::setReportWithoutInterrupting);
+    connect(&settings, &Settings::reportWithoutInterruptingChanged, m_report, &QCheckBox::setChecked);
     return page;
 }
 
@@ -150,7 +188,8 @@ QWidget* SetupDialog::auctionListPage()
     auto* label = new QLabel(QStringLiteral("Item #"), box);
     m_itemField = new QLineEdit(box);
     m_itemField->setObjectName(QStringLiteral("itemField"));
-    m_itemField->setMaxLength(static_cast<int>(ItemNumberLimit));
+    m_itemField->setValidator(new ItemNumberValidator(m_itemField));
+    m_itemField->setToolTip(tr("An item number, or an item page's address pasted from the browser"));
     label->setBuddy(m_itemField);
     m_remove = button(QStringLiteral("removeButton"), QStringLiteral("<< Remove Item"), box);
     m_add = button(QStringLiteral("addButton"), QStringLiteral("Add Item >>"), box);
@@ -182,8 +221,9 @@ QWidget* SetupDialog::auctionListPage()
 // to bottom, then OK and Cancel.
 void SetupDialog::arrangeTabOrder()
 {
-    const QList<QWidget*> order = {m_tabs->tabBar(), m_hours,  m_minutes, m_seconds,  m_arrows, m_sound, m_popUp,
-                                   m_itemField,      m_remove, m_add,     m_itemView, m_ok,     m_cancel};
+    const QList<QWidget*> order = {m_tabs->tabBar(), m_hours, m_minutes,      m_seconds, m_arrows,
+                                   m_sound,          m_popUp, m_notification, m_report,  m_itemField,
+                                   m_remove,         m_add,   m_itemView,     m_ok,      m_cancel};
     for (qsizetype i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -249,6 +289,16 @@ void SetupDialog::addItem()
 {
     const QString item = m_itemField->text();
     if (item.isEmpty()) {
+        return;
+    }
+    const QStringList items = m_items->stringList();
+    const auto same = std::find_if(items.cbegin(), items.cend(),
+                                   [&item](const QString& entry) { return entry.trimmed() == item.trimmed(); });
+    if (same != items.cend()) {
+        // Two entries would only fetch the same page twice: the one there is shown instead.
+        m_itemView->setCurrentIndex(m_items->index(static_cast<int>(same - items.cbegin())));
+        m_messages.show({tr("Item #%1 is already in the list.").arg(item.trimmed()), tr("Item Already Listed"),
+                         Message::Icon::Information});
         return;
     }
     const int row = m_items->rowCount();

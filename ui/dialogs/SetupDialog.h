@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QStringList>
 
+class Messages;
+class QCheckBox;
 class QLineEdit;
 class QListView;
 class QPushButton;
@@ -13,9 +15,9 @@ class QTabWidget;
 class QToolButton;
 class Settings;
 
-// The Setup dialog: the interval, the two alerts and the list of watched items. It edits a copy
-// of the list; OK hands the copy and the fields' texts on through confirmed(). The alert
-// buttons act on the settings at once. It deletes itself when it closes.
+// The Setup dialog: the interval, the alerts and the list of watched items. It edits a copy of
+// the list; OK hands the copy and the fields' texts on through confirmed(). The alert buttons
+// act on the settings at once. It deletes itself when it closes.
 class SetupDialog : public QDialog
 {
     Q_OBJECT
@@ -23,7 +25,7 @@ public:
     // Which time field the arrows act on: the one that last had the focus.
     enum class TimeField { Hours, Minutes, Seconds };
 
-    SetupDialog(Settings& settings, const QStringList& items, QWidget* parent = nullptr);
+    SetupDialog(Settings& settings, const QStringList& items, Messages& messages, QWidget* parent = nullptr);
 
     TimeField activeTimeField() const { return m_activeField; }
 
@@ -52,6 +54,8 @@ private:
     QWidget* m_arrows = nullptr;
     QToolButton* m_sound = nullptr;
     QToolButton* m_popUp = nullptr;
+    QToolButton* m_notification = nullptr;
+    QCheckBox* m_report = nullptr;
     QLineEdit* m_itemField = nullptr;
     QPushButton* m_remove = nullptr;
     QPushButton* m_add = nullptr;
@@ -60,4 +64,5 @@ private:
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;
     TimeField m_activeField = TimeField::Hours;
+    Messages& m_messages;
 };

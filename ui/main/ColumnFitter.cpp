@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <numeric>
 
-ColumnFitter::ColumnFitter(const QAbstractItemModel& model, Measure measureCell, Measure measureHeader, QObject* parent)
+ColumnFitter::ColumnFitter(const QAbstractItemModel& model, CellMeasure measureCell, Measure measureHeader,
+                           QObject* parent)
     : QObject(parent), m_model(model), m_measureCell(std::move(measureCell)), m_measureHeader(std::move(measureHeader))
 {
     connect(&m_model, &QAbstractItemModel::dataChanged, this,
@@ -56,7 +57,7 @@ void ColumnFitter::countRows(int first, int last)
     m_cellWidths.insert(m_cellWidths.begin() + first, last - first + 1, {});
     for (int row = first; row <= last; ++row) {
         for (int column = 0; column < Columns; ++column) {
-            const int width = m_measureCell(m_model.index(row, column).data().toString());
+            const int width = m_measureCell(column, m_model.index(row, column).data().toString());
             m_cellWidths[row][column] = width;
             count(column, width, +1);
         }
@@ -90,7 +91,7 @@ void ColumnFitter::cellChanged(int row, int column)
     if (row < 0 || row >= static_cast<int>(m_cellWidths.size()) || column < 0 || column >= Columns) {
         return;
     }
-    const int width = m_measureCell(m_model.index(row, column).data().toString());
+    const int width = m_measureCell(column, m_model.index(row, column).data().toString());
     count(column, m_cellWidths[row][column], -1);
     m_cellWidths[row][column] = width;
     count(column, width, +1);

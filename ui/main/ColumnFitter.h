@@ -17,9 +17,10 @@ class ColumnFitter : public QObject
 public:
     static constexpr int Columns = 8;
     using Measure = std::function<int(const QString&)>;
+    using CellMeasure = std::function<int(int column, const QString&)>;
 
-    // measureCell and measureHeader give a text's width in pixels, padding included.
-    ColumnFitter(const QAbstractItemModel& model, Measure measureCell, Measure measureHeader,
+    // measureCell and measureHeader give the width in pixels a text needs, padding included.
+    ColumnFitter(const QAbstractItemModel& model, CellMeasure measureCell, Measure measureHeader,
                  QObject* parent = nullptr);
 
     void setAvailableWidth(int width);
@@ -42,7 +43,7 @@ private:
     void fit();
 
     const QAbstractItemModel& m_model;
-    Measure m_measureCell;
+    CellMeasure m_measureCell;
     Measure m_measureHeader;
     int m_available = 0;
     std::vector<std::array<int, Columns>> m_cellWidths;

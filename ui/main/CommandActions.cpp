@@ -26,6 +26,10 @@ CommandActions::CommandActions(Settings& settings, QObject* parent) : QObject(pa
                     QStringLiteral("Set Pop-up Window Notification"), QStringLiteral("window"));
     m_notification = make(QStringLiteral("Desktop Notification"), QStringLiteral("Notify"),
                           QStringLiteral("Set Desktop Notification"), QStringLiteral("notify"));
+    m_report = make(tr("Report Problems Without Interrupting"), tr("Quietly"),
+                    tr("Report problems in the grid and the log, without a message box"), QStringLiteral("problem"));
+    m_report->setObjectName(QStringLiteral("reportAction"));
+    m_report->setIcon(QIcon()); // a menu entry only: its check mark shows better without a picture
     m_help = make(QStringLiteral("Help"), QStringLiteral("Help"), QStringLiteral("Open Help"), QStringLiteral("help"));
     m_about = make(QStringLiteral("About"), QStringLiteral("About"), QStringLiteral("About Bidorra"),
                    QStringLiteral("about"));
@@ -48,12 +52,19 @@ CommandActions::CommandActions(Settings& settings, QObject* parent) : QObject(pa
     m_sound->setCheckable(true);
     m_window->setCheckable(true);
     m_notification->setCheckable(true);
+    m_report->setCheckable(true);
     m_sound->setChecked(settings.playSound());
     m_window->setChecked(settings.popUpLog());
+    m_notification->setChecked(settings.desktopNotification());
+    m_report->setChecked(settings.reportWithoutInterrupting());
     connect(m_sound, &QAction::toggled, &settings, &Settings::setPlaySound);
     connect(m_window, &QAction::toggled, &settings, &Settings::setPopUpLog);
+    connect(m_notification, &QAction::toggled, &settings, &Settings::setDesktopNotification);
+    connect(m_report, &QAction::toggled, &settings, &Settings::setReportWithoutInterrupting);
     connect(&settings, &Settings::playSoundChanged, m_sound, &QAction::setChecked);
     connect(&settings, &Settings::popUpLogChanged, m_window, &QAction::setChecked);
+    connect(&settings, &Settings::desktopNotificationChanged, m_notification, &QAction::setChecked);
+    connect(&settings, &Settings::reportWithoutInterruptingChanged, m_report, &QAction::setChecked);
 
     setMonitoring(false);
 }
@@ -96,7 +107,7 @@ void CommandActions::fillMenu(QMenu& menu) const
     menu.addSeparator();
     menu.addActions({m_about, m_help});
     menu.addSeparator();
-    menu.addActions({m_window, m_sound, m_notification});
+    menu.addActions({m_window, m_sound, m_notification, m_report});
     menu.addSeparator();
     menu.addActions({m_setup, m_log, m_history});
     menu.addSeparator();

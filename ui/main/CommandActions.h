@@ -7,9 +7,8 @@ class QMenu;
 class QToolBar;
 class Settings;
 
-// One action per command, shared by the toolbar, the pop-up menu and the tray. Enabled states
-// follow monitoring; the two alert toggles follow the settings both ways. The desktop
-// notification's toggle is kept in the user's preferences by whoever owns that alert.
+// One action per command, shared by the toolbar, the menus and the tray. Enabled states follow
+// monitoring; the alert toggles and the way problems are reported follow the settings both ways.
 class CommandActions : public QObject
 {
     Q_OBJECT
@@ -25,6 +24,7 @@ public:
     QAction* sound() const { return m_sound; }
     QAction* window() const { return m_window; }
     QAction* notification() const { return m_notification; }
+    QAction* reportWithoutInterrupting() const { return m_report; }
     QAction* help() const { return m_help; }
     QAction* about() const { return m_about; }
     QAction* exit() const { return m_exit; }
@@ -35,7 +35,7 @@ public:
     // The toolbar: Start Stop | Save Log History Setup | Sound Window | Help About | Exit |
     void fillToolBar(QToolBar& toolBar) const;
     // The pop-up menu, top to bottom:
-    // Exit | About Help | Window Sound Desktop | Setup Log History | Stop Go
+    // Exit | About Help | Window Sound Desktop Report | Setup Log History | Stop Go
     void fillMenu(QMenu& menu) const;
 
 private:
@@ -50,6 +50,7 @@ private:
     QAction* m_sound;
     QAction* m_window;
     QAction* m_notification;
+    QAction* m_report;
     QAction* m_help;
     QAction* m_about;
     QAction* m_exit;

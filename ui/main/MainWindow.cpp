@@ -1,11 +1,14 @@
 #include "ui/main/MainWindow.h"
 
 #include "ui/Icons.h"
+#include "ui/main/Announcer.h"
 #include "ui/main/CommandActions.h"
 #include "ui/main/ResultsView.h"
 #include "ui/main/StatusPanels.h"
 
+#include <QAction>
 #include <QHeaderView>
+#include <QMenuBar>
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
@@ -17,6 +20,11 @@ MainWindow::MainWindow(const CommandActions& actions, ResultsModel& results, QWi
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Bidorra"));
     setWindowIcon(Icons::program());
+
+    // The tray's menu, also as the window's menu bar: every command and switch is in reach here.
+    QMenu* commands = menuBar()->addMenu(tr("&Auction"));
+    commands->setObjectName(QStringLiteral("windowMenu"));
+    actions.fillMenu(*commands);
 
     m_toolBar = new QToolBar(tr("Commands"), this);
     m_toolBar->setObjectName(QStringLiteral("commandBar"));
@@ -37,11 +45,16 @@ MainWindow::MainWindow(const CommandActions& actions, ResultsModel& results, QWi
     const int gap = style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing) / 2;
     layout->setContentsMargins(0, std::max(gap, 1), std::max(gap, 1), std::max(gap, 1));
     m_resultsView = new ResultsView(results, client);
+    m_resultsView->setEmptyHint(tr("No auctions to show yet. Add their item numbers in Setup (%1), then choose "
+                                   "Start (%2).")
+                                    .arg(actions.setup()->shortcut().toString(QKeySequence::NativeText),
+                                         actions.start()->shortcut().toString(QKeySequence::NativeText)));
     layout->addWidget(m_resultsView);
     setCentralWidget(client);
 
     m_statusPanels = new StatusPanels(this);
     setStatusBar(m_statusPanels);
+    m_announcer = new Announcer(m_statusPanels);
 }
 
 void MainWindow::bringBack()
@@ -57,7 +70,8 @@ QSize MainWindow::defaultSize() const
     const int frame = m_resultsView->frameWidth() * 2 + 2 * style()->pixelMetric(QStyle::PM_LayoutRightMargin);
     const int wanted = std::max({hint.width(), m_resultsView->preferredWidth() + frame, m_toolBar->sizeHint().width()});
     // Room for a dozen watched items without scrolling.
-    const int height = std::max(hint.height(), m_toolBar->sizeHint().height() + m_statusPanels->sizeHint().height() +
+    const int height = std::max(hint.height(), menuBar()->sizeHint().height() + m_toolBar->sizeHint().height() +
+                                                   m_statusPanels->sizeHint().height() +
                                                    15 * m_resultsView->verticalHeader()->defaultSectionSize());
     const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1024, 768);
     return QSize(std::min(wanted, screen.width()), std::min(height, screen.height()));

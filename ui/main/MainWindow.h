@@ -2,13 +2,15 @@
 
 #include <QMainWindow>
 
+class Announcer;
 class CommandActions;
 class QToolBar;
 class ResultsModel;
 class ResultsView;
 class StatusPanels;
 
-// The main window: the commands' toolbar, the grid of watched items and the status panels.
+// The main window: the command menu and toolbar, the grid of watched items and the status
+// panels, with the object that speaks to screen readers.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -17,6 +19,7 @@ public:
 
     ResultsView* resultsView() const { return m_resultsView; }
     StatusPanels* statusPanels() const { return m_statusPanels; }
+    Announcer* announcer() const { return m_announcer; }
     QToolBar* toolBar() const { return m_toolBar; }
 
     // Shows the window in its normal state in front, wherever it was (hidden, minimised).
@@ -31,4 +34,5 @@ private:
     QToolBar* m_toolBar;
     ResultsView* m_resultsView;
     StatusPanels* m_statusPanels;
+    Announcer* m_announcer;
 };

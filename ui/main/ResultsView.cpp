@@ -1,11 +1,15 @@
 #include "ui/main/ResultsView.h"
 
 #include "core/ResultsModel.h"
+#include "ui/Colors.h"
+#include "ui/Icons.h"
 #include "ui/main/ColumnFitter.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <algorithm>
 #include <cmath>
 
@@ -15,6 +19,48 @@ int padding(const QWidget& widget)
 {
     return static_cast<int>(std::lround(widget.logicalDpiX() / 9.6));
 }
+
+QFont emphasised(QFont font)
+{
+    font.setBold(true);
+    return font;
+}
+
+// The price that changed: bold on a tint of the selection colour, in whatever palette.
+QColor changedBackground(const QPalette& palette)
+{
+    const QColor base = palette.color(QPalette::Base);
+    const QColor mark = palette.color(QPalette::Highlight);
+    const auto mix = [](int from, int to) { return (from + to) / 2; }; // half way
+    const QColor tint(mix(base.red(), mark.red()), mix(base.green(), mark.green()), mix(base.blue(), mark.blue()));
+    return Colors::contrast(palette.color(QPalette::Text), tint) >= Colors::OrdinaryText ? tint : base;
+}
+
+// Draws the marks the model puts on a row: the problem sign on the item number, the emphasis
+// on a changed price.
+class MarkDelegate final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!index.data(ResultsModel::MarkRole).toBool()) {
+            return;
+        }
+        if (index.column() == ResultsModel::ItemNumber) {
+            static const QIcon problem = Icons::problem();
+            option->features |= QStyleOptionViewItem::HasDecoration;
+            option->icon = problem;
+        } else {
+            option->font = emphasised(option->font);
+            option->fontMetrics = QFontMetrics(option->font);
+            option->backgroundBrush = changedBackground(option->palette);
+        }
+    }
+};
 } // namespace
 
 ResultsView::ResultsView(ResultsModel& results, QWidget* parent) : QTableView(parent), m_results(results)
@@ -37,8 +83,42 @@ ResultsView::ResultsView(ResultsModel& results, QWidget* parent) : QTableView(pa
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     // Tab leaves the grid for the next control instead of walking its cells.
     setTabKeyNavigation(false);
+    setItemDelegate(new MarkDelegate(this));
+    setIconSize(QSize(fontMetrics().height(), fontMetrics().height()));
     connect(this, &QAbstractItemView::doubleClicked, this, &ResultsView::activate);
+    for (const auto rowsChanged : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved}) {
+        connect(&results, rowsChanged, this, &ResultsView::rowsCounted);
+    }
+    connect(&results, &QAbstractItemModel::modelReset, this, &ResultsView::rowsCounted);
     makeFitter();
+}
+
+void ResultsView::setEmptyHint(const QString& hint)
+{
+    m_emptyHint = hint;
+    rowsCounted();
+}
+
+// The hint is there while the grid has no rows, for the eye and for a screen reader.
+void ResultsView::rowsCounted()
+{
+    setAccessibleDescription(m_results.rowCount() == 0 ? m_emptyHint : QString());
+    viewport()->update();
+}
+
+void ResultsView::paintEvent(QPaintEvent* event)
+{
+    QTableView::paintEvent(event);
+    if (m_results.rowCount() > 0 || m_emptyHint.isEmpty()) {
+        return;
+    }
+    QPainter painter(viewport());
+    const QPalette& colors = palette();
+    painter.setPen(Colors::readable(colors.color(QPalette::PlaceholderText), colors.color(QPalette::Base),
+                                    colors.color(QPalette::Text)));
+    const int margin = fontMetrics().height();
+    painter.drawText(viewport()->rect().adjusted(margin, margin, -margin, -margin), Qt::AlignCenter | Qt::TextWordWrap,
+                     m_emptyHint);
 }
 
 int ResultsView::preferredWidth() const
@@ -52,22 +132,38 @@ int ResultsView::preferredWidth() const
                                                                QStringLiteral("12 days 23 hours"),
                                                                QStringLiteral("1,000"),
                                                                QStringLiteral("1,000")};
-    const int room = padding(*this);
+    const ColumnFitter::CellMeasure measure = cellMeasure();
     int width = 0;
     for (int column = 0; column < ResultsModel::ColumnCount; ++column) {
-        width += std::max(fontMetrics().horizontalAdvance(typical[column]) + room, m_fitter->widest()[column]);
+        width += std::max(measure(column, typical[column]), m_fitter->widest()[column]);
     }
     return width;
+}
+
+// The problem sign and a changed price's bold letters always have their room, so that a mark
+// never makes a column jump.
+ColumnFitter::CellMeasure ResultsView::cellMeasure() const
+{
+    const QFontMetrics cellMetrics(font());
+    const QFontMetrics priceMetrics(emphasised(font()));
+    const int room = padding(*this);
+    const int signRoom =
+        iconSize().width() + 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    return [cellMetrics, priceMetrics, room, signRoom](int column, const QString& text) {
+        if (column == ResultsModel::Price) {
+            return priceMetrics.horizontalAdvance(text) + room;
+        }
+        return cellMetrics.horizontalAdvance(text) + room + (column == ResultsModel::ItemNumber ? signRoom : 0);
+    };
 }
 
 void ResultsView::makeFitter()
 {
     delete m_fitter;
-    const QFontMetrics cellMetrics(font());
     const QFontMetrics headerMetrics(horizontalHeader()->font());
     const int room = padding(*this);
     m_fitter = new ColumnFitter(
-        m_results, [cellMetrics, room](const QString& text) { return cellMetrics.horizontalAdvance(text) + room; },
+        m_results, cellMeasure(),
         [headerMetrics, room](const QString& text) { return headerMetrics.horizontalAdvance(text) + room; }, this);
     connect(m_fitter, &ColumnFitter::widthsChanged, this, &ResultsView::applyWidths);
     m_fitter->setAvailableWidth(viewport()->width());

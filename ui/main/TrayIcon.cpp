@@ -5,9 +5,18 @@
 #include <QCloseEvent>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QWidget>
+
+namespace {
+const QString NotificationService = QStringLiteral("org.freedesktop.Notifications");
+const QString NotificationPath = QStringLiteral("/org/freedesktop/Notifications");
+const QString DefaultAction = QStringLiteral("default");
+constexpr int NotificationMs = 10000;
+} // namespace
 
 TrayIcon::TrayIcon(QWidget& window, QMenu& menu, Activation activation, QObject* parent)
     : QObject(parent), m_window(window), m_activation(activation),
@@ -17,6 +26,10 @@ TrayIcon::TrayIcon(QWidget& window, QMenu& menu, Activation activation, QObject*
     m_icon.setToolTip(QStringLiteral("Bidorra"));
     m_icon.setContextMenu(&menu);
     connect(&m_icon, &QSystemTrayIcon::activated, this, &TrayIcon::activated);
+    connect(&m_icon, &QSystemTrayIcon::messageClicked, this, &TrayIcon::windowWanted);
+    QDBusConnection::sessionBus().connect(NotificationService, NotificationPath, NotificationService,
+                                          QStringLiteral("ActionInvoked"), this,
+                                          SLOT(notificationAction(uint, QString)));
     m_window.installEventFilter(this);
 }
 
@@ -54,8 +67,36 @@ bool TrayIcon::isShown() const
 
 void TrayIcon::notify(const QString& title, const QString& text)
 {
-    m_icon.showMessage(title, text, Icons::program(), 10000);
     Q_EMIT notified(title, text);
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        m_icon.showMessage(title, text, Icons::program(), NotificationMs);
+        return;
+    }
+    // Qt's own notifications carry no action, so a click on them would do nothing: ask the server
+    // directly, with the default action that a click invokes. Nothing waits for its answer.
+    QDBusMessage call = QDBusMessage::createMethodCall(NotificationService, NotificationPath, NotificationService,
+                                                       QStringLiteral("Notify"));
+    call << QStringLiteral("Bidorra") << m_notificationId << QStringLiteral("org.bidorra.bidorra") << title << text
+         << QStringList{DefaultAction, tr("Show Bidorra")}
+         << QVariantMap{{QStringLiteral("desktop-entry"), QStringLiteral("org.bidorra.bidorra")}} << NotificationMs;
+    auto* answer = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
+    connect(answer, &QDBusPendingCallWatcher::finished, this, [this, title, text](QDBusPendingCallWatcher* watcher) {
+        const QDBusPendingReply<uint> reply = *watcher;
+        watcher->deleteLater();
+        if (reply.isValid()) {
+            m_notificationId = reply.value();
+        } else {
+            m_icon.showMessage(title, text, Icons::program(), NotificationMs); // no notification server
+        }
+    });
+}
+
+void TrayIcon::notificationAction(uint id, const QString& action)
+{
+    if (id != 0 && id == m_notificationId && action == DefaultAction) {
+        Q_EMIT windowWanted();
+    }
 }
 
 bool TrayIcon::eventFilter(QObject* watched, QEvent* event)

@@ -33,8 +33,9 @@ public:
 
     QSystemTrayIcon& icon() { return m_icon; }
 
-    // A desktop notification from the icon: through the desktop's notification server where one
-    // runs, else as a balloon beside the icon.
+    // A desktop notification: through the desktop's notification server where one runs, else as
+    // a balloon beside the icon. Each one takes the place of the one before; clicking it brings
+    // the window back.
     void notify(const QString& title, const QString& text);
 
 Q_SIGNALS:
@@ -44,6 +45,10 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+private Q_SLOTS:
+    // The notification server reports a click (its default action) on a notification of anyone's.
+    void notificationAction(uint id, const QString& action);
+
 private:
     void activated(QSystemTrayIcon::ActivationReason reason);
 
@@ -52,4 +57,5 @@ private:
     Activation m_activation;
     bool m_trayAvailable;
     bool m_removed = false;
+    uint m_notificationId = 0; // the server's number for our latest notification; 0 before the first
 };
