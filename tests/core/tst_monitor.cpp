@@ -111,6 +111,22 @@ private Q_SLOTS:
         QVERIFY(!rig.monitor.isCycleRunning());
     }
 
+    // The site keeps the connection open: the cycle asks for every item on it and closes it at its end.
+    void oneConnectionForACycle()
+    {
+        Rig rig;
+        for (const QString& number : rig.items.stringList()) {
+            Response page = pricePage(QStringLiteral("$2.00"));
+            page.ending = Response::Ending::KeepOpen;
+            rig.serve(number, page);
+        }
+        rig.monitor.start();
+        QTRY_VERIFY(rig.cycleEnded());
+        QCOMPARE(rig.site.requests().size(), 2);
+        QCOMPARE(rig.site.acceptedConnections(), 1);
+        QTRY_COMPARE(rig.site.closedConnections(), 1);
+    }
+
     void emptyListCompletesAtOnce()
     {
         Rig rig(QStringList{});
