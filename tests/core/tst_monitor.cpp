@@ -152,6 +152,9 @@ private Q_SLOTS:
         QTest::newRow("redirect") << Response::page("HTTP/1.1 302 Found", {}) << "Error Retrieving Data"
                                   << answer + "HTTP/1.1 302 Found\r";
         QTest::newRow("no answer") << Response::silent() << "Error Retrieving Data" << answer + "<nothing>";
+        QTest::newRow("NUL in the status line")
+            << Response{.pieces = {QByteArray("HTTP/1.1 500 Bad" + QByteArray(1, '\0') + "Thing\x1b\r\n\r\n")}}
+            << "Error Retrieving Data" << answer + "HTTP/1.1 500 Bad\u2400Thing\u241b\r";
     }
 
     void itemThatFailsShowsItsMessageAndTheCycleGoesOn()
