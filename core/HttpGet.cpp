@@ -79,19 +79,19 @@ void HttpGet::start(const QUrl& url)
         }
         m_request = requestFor(url, m_route);
     }
-    QMetaObject::invokeMethod(
-        this,
-        [this, transfer = m_transfer, failure] {
-            if (transfer != m_transfer) {
-                return;
-            }
-            if (failure) {
-                fail(*failure);
-            } else {
-                begin();
-            }
-        },
-        Qt::QueuedConnection);
+    if (failure) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, transfer = m_transfer, failure = *failure] {
+                if (transfer == m_transfer) {
+                    fail(failure);
+                }
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    // At once: on a kept connection the server prepares the page while the window shows the last one.
+    begin();
 }
 
 void HttpGet::abort()
@@ -109,6 +109,7 @@ QByteArray HttpGet::headerValue(QByteArrayView name) const
     return m_parser ? m_parser->headerValue(name) : QByteArray();
 }
 
+// Sends on the kept connection, or opens one; neither reports anything before start() has returned.
 void HttpGet::begin()
 {
     m_reused = m_connectionRoute == m_route && m_connection.isIdle();
