@@ -14,17 +14,17 @@ ScriptedHttpServer::Response ScriptedHttpServer::Response::page(const QByteArray
             .ending = ending};
 }
 
+ScriptedHttpServer::Response ScriptedHttpServer::Response::endless(const QByteArray& head, const QByteArray& fillerLine)
+{
+    return {.pieces = {head}, .ending = Ending::Endless, .filler = fillerLine.repeated(16 * 1024 / fillerLine.size())};
+}
+
 struct ScriptedHttpServer::Connection
 {
     QTcpSocket* socket;
     QByteArray received = {};
     bool answering = false; // requests wait while an answer is written
 };
-
-ScriptedHttpServer::Response ScriptedHttpServer::Response::endless(const QByteArray& head, const QByteArray& fillerLine)
-{
-    return {.pieces = {head}, .ending = Ending::Endless, .filler = fillerLine.repeated(16 * 1024 / fillerLine.size())};
-}
 
 ScriptedHttpServer::ScriptedHttpServer()
 {
