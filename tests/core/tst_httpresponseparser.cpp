@@ -16,6 +16,16 @@ void row(const char* name, const QByteArray& raw, bool closed, State state, cons
 {
     QTest::newRow(name) << raw << closed << headerLimit << bodyLimit << state << headerText << body;
 }
+
+// The response fed in pieces of pieceSize bytes.
+HttpResponseParser fed(const QByteArray& raw, qsizetype pieceSize, int headerLimit, int bodyLimit)
+{
+    HttpResponseParser parser(headerLimit, bodyLimit);
+    for (qsizetype at = 0; at < raw.size(); at += pieceSize) {
+        parser.feed(QByteArrayView(raw).sliced(at, std::min(pieceSize, raw.size() - at)));
+    }
+    return parser;
+}
 } // namespace
 
 class TestHttpResponseParser : public QObject
@@ -87,10 +97,7 @@ void TestHttpResponseParser::parse()
     QFETCH(int, headerLimit);
     QFETCH(int, bodyLimit);
     for (const qsizetype pieceSize : {std::max<qsizetype>(raw.size(), 1), qsizetype(1)}) {
-        HttpResponseParser parser(headerLimit, bodyLimit);
-        for (qsizetype at = 0; at < raw.size(); at += pieceSize) {
-            parser.feed(QByteArrayView(raw).sliced(at, std::min(pieceSize, raw.size() - at)));
-        }
+        HttpResponseParser parser = fed(raw, pieceSize, headerLimit, bodyLimit);
         if (closed) {
             parser.finish();
         }
@@ -104,23 +111,22 @@ void TestHttpResponseParser::parse()
 void TestHttpResponseParser::keepsConnection_data()
 {
     QTest::addColumn<QByteArray>("raw");
-    QTest::addColumn<bool>("persistent");
-    QTest::addColumn<bool>("complete");
-    QTest::addColumn<bool>("surplus");
+    QTest::addColumn<QString>("connection");
 
     // The body limit is 5 here: what lies beyond it is read to the message's end and dropped.
-    QTest::newRow("length") << Ok + "Content-Length: 3\r\n\r\nabc" << true << true << false;
-    QTest::newRow("rest beyond the kept body") << Ok + "Content-Length: 8\r\n\r\nabcdefgh" << true << true << false;
-    QTest::newRow("close among the tokens") << Ok + "Connection: keep-alive, Close\r\nContent-Length: 0\r\n\r\n"
-                                            << false << true << false;
-    QTest::newRow("HTTP/1.0") << QByteArray("HTTP/1.0 200 OK\r\nContent-Length: 0\r\n\r\n") << false << true << false;
-    QTest::newRow("until close") << Ok + "\r\nabcdefgh" << false << false << false;
-    QTest::newRow("204 without a length") << QByteArray("HTTP/1.1 204 No Content\r\n\r\n") << true << true << false;
-    QTest::newRow("chunked with trailers") << Chunked + "\r\n8\r\nabcdefgh\r\n0\r\nX: 1\r\n\r\n"
-                                           << true << true << false;
-    QTest::newRow("chunked without the last line") << Chunked + "\r\n3\r\nabc\r\n0\r\n" << true << false << false;
-    QTest::newRow("broken beyond the kept body") << Chunked + "\r\n8\r\nabcdefghXX\r\n" << false << false << false;
-    QTest::newRow("bytes after the message") << Ok + "Content-Length: 1\r\n\r\nab" << true << true << true;
+    const auto row = [](const char* name, const QByteArray& raw, const char* connection) {
+        QTest::newRow(name) << raw << QString::fromLatin1(connection);
+    };
+    row("length", Ok + "Content-Length: 3\r\n\r\nabc", "reusable");
+    row("rest beyond the kept body", Ok + "Content-Length: 8\r\n\r\nabcdefgh", "reusable");
+    row("close among the tokens", Ok + "Connection: keep-alive, Close\r\nContent-Length: 0\r\n\r\n", "closed");
+    row("HTTP/1.0", "HTTP/1.0 200 OK\r\nContent-Length: 0\r\n\r\n", "closed");
+    row("until close", Ok + "\r\nabcdefgh", "closed");
+    row("204 without a length", "HTTP/1.1 204 No Content\r\n\r\n", "reusable");
+    row("chunked with trailers", Chunked + "\r\n8\r\nabcdefgh\r\n0\r\nX: 1\r\n\r\n", "reusable");
+    row("chunked without the last line", Chunked + "\r\n3\r\nabc\r\n0\r\n", "rest to come");
+    row("broken beyond the kept body", Chunked + "\r\n8\r\nabcdefghXX\r\n", "closed");
+    row("bytes after the message", Ok + "Content-Length: 1\r\n\r\nab", "surplus");
 }
 
 // Whether the connection may carry the next request, whole and one byte at a time.
@@ -128,14 +134,13 @@ void TestHttpResponseParser::keepsConnection()
 {
     QFETCH(QByteArray, raw);
     for (const qsizetype pieceSize : {raw.size(), qsizetype(1)}) {
-        HttpResponseParser parser(99, 5);
-        for (qsizetype at = 0; at < raw.size(); at += pieceSize) {
-            parser.feed(QByteArrayView(raw).sliced(at, std::min(pieceSize, raw.size() - at)));
-        }
+        const HttpResponseParser parser = fed(raw, pieceSize, 99, 5);
         QCOMPARE(parser.state(), State::Done);
-        QTEST(parser.persistent(), "persistent");
-        QTEST(parser.messageComplete(), "complete");
-        QTEST(parser.surplus(), "surplus");
+        QTEST(QString(!parser.persistent()       ? "closed"
+                      : parser.surplus()         ? "surplus"
+                      : parser.messageComplete() ? "reusable"
+                                                 : "rest to come"),
+              "connection");
     }
 }
 
