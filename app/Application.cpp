@@ -12,6 +12,7 @@
 #include "storage/ItemListFile.h"
 #include "storage/SaveFile.h"
 #include "storage/SettingsFile.h"
+#include "ui/RepaintPacer.h"
 #include "ui/dialogs/AboutBox.h"
 #include "ui/dialogs/LogWindow.h"
 #include "ui/dialogs/SetupDialog.h"
@@ -71,6 +72,7 @@ Application::Application(const Environment& environment, const Platform& platfor
     m_monitor = std::make_unique<Monitor>(Monitor::Services{
         m_settings, m_items, m_results, m_connectivity, m_clock, m_sound, m_messages, m_environment.siteHost,
         QDir(m_environment.dataFolder).absoluteFilePath(QStringLiteral("Auction Sound.wav")), platform.limits});
+    qApp->installEventFilter(new RepaintPacer(this));
     m_actions = std::make_unique<CommandActions>(m_settings);
     m_window = std::make_unique<MainWindow>(*m_actions, m_results);
     m_menu = new QMenu(QStringLiteral("Auction"), m_window.get());

@@ -1,8 +1,11 @@
 // What a user pays for a cycle: the real program, its main window shown on the X server the
 // caller gives, monitoring a list of N items on a site at HOST. It prints one line per cycle:
-// the number of items and the wall time from Start to "Timer ON...".
-//   bench_cycle HOST ITEMS CYCLES [--history-off]
+// the number of items and the wall time from Start to "Timer ON...", then the process's peak
+// resident memory and its own (anonymous) memory at the end ("peak memory KB, own KB").
+//   bench_cycle HOST ITEMS CYCLES [--history-off] [--rest SECONDS]
 // With --history-off the program keeps no price history, to measure what keeping it costs.
+// With --rest it stays monitoring after the last cycle, waiting for the next, and prints the
+// share of a core it used over SECONDS ("rest cpu PERCENT").
 #include "app/Application.h"
 #include "core/Monitor.h"
 #include "tests/support/TempProgramFolder.h"
@@ -11,15 +14,41 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTextStream>
 #include <QTimer>
+#include <sys/resource.h>
 
 namespace {
+// A "Name:  1234 kB" line of /proc/self/status, in KB.
+qint64 statusKb(const QByteArray& name)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(QByteArray(name + ':'))) {
+            return line.mid(name.size() + 1).trimmed().split(' ').value(0).toLongLong();
+        }
+    }
+    return -1;
+}
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
 // Runs the cycles one after another: each Start, once the cycle is done, a Stop.
 class CycleRunner : public QObject
 {
 public:
-    CycleRunner(Application& application, int cycles) : m_application(application), m_cycles(cycles)
+    CycleRunner(Application& application, int cycles, int restSeconds)
+        : m_application(application), m_cycles(cycles), m_restSeconds(restSeconds)
     {
         connect(&application.monitor(), &Monitor::statusChanged, this, [this](const QString& text) {
             if (text.startsWith(u"Retrieving")) {
@@ -48,17 +77,42 @@ private:
                             << Qt::endl;
         m_slowest = 0;
         m_first = -1;
+        if (--m_cycles == 0 && m_restSeconds > 0) {
+            QTimer::singleShot(1000, this, &CycleRunner::rest); // once the last repaints are done
+            return;
+        }
         m_application.actions().stop()->trigger();
-        if (--m_cycles > 0) {
+        if (m_cycles > 0) {
             // Back to the event loop first, as a user's next click would be.
             QTimer::singleShot(0, this, &CycleRunner::start);
         } else {
-            QCoreApplication::exit(0);
+            finish();
         }
+    }
+
+    // Monitoring goes on: the countdown ticks towards the next cycle.
+    void rest()
+    {
+        const double before = cpuSeconds();
+        QElapsedTimer clock;
+        clock.start();
+        QTimer::singleShot(m_restSeconds * 1000, this, [this, before, clock] {
+            const double share = (cpuSeconds() - before) / (static_cast<double>(clock.nsecsElapsed()) / 1e9);
+            QTextStream(stdout) << "rest cpu " << share * 100 << " %" << Qt::endl;
+            finish();
+        });
+    }
+
+    void finish()
+    {
+        QTextStream(stdout) << "peak memory " << statusKb("VmHWM") << " KB, own " << statusKb("RssAnon") << " KB"
+                            << Qt::endl;
+        QCoreApplication::exit(0);
     }
 
     Application& m_application;
     int m_cycles;
+    int m_restSeconds;
     QElapsedTimer m_clock;
     QElapsedTimer m_item;
     qint64 m_slowest = 0;
@@ -71,7 +125,7 @@ int main(int argc, char* argv[])
     QApplication qt(argc, argv);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() < 4) {
-        QTextStream(stderr) << "usage: bench_cycle HOST ITEMS CYCLES [--history-off]\n";
+        QTextStream(stderr) << "usage: bench_cycle HOST ITEMS CYCLES [--history-off] [--rest SECONDS]\n";
         return 2;
     }
     TempProgramFolder folder;
@@ -87,7 +141,8 @@ int main(int argc, char* argv[])
     Application application({folder.path(), folder.path(), arguments[1], folder.file(QStringLiteral("prefs.conf"))},
                             platform);
     application.start();
-    CycleRunner runner(application, arguments[3].toInt());
+    const qsizetype rest = arguments.indexOf(QStringLiteral("--rest"));
+    CycleRunner runner(application, arguments[3].toInt(), rest > 0 ? arguments.value(rest + 1).toInt() : 0);
     QTimer::singleShot(500, &runner, &CycleRunner::start);
     return QApplication::exec();
 }

@@ -1,26 +1,33 @@
 #include "core/HttpGet.h"
 
-#include <QTcpSocket>
-#include <utility>
+#include "core/ResponseStatus.h"
 
 namespace {
-// Small enough that a flood waits in the kernel, not in our memory.
-constexpr qint64 ReadBufferSize = 16 * 1024;
+// What may be read and dropped after the kept part of a page so that its connection serves the
+// next one. More than that, or a rest still on its way, costs more than a new connection.
+constexpr qsizetype DrainBytes = 64 * 1024;
 
-QByteArray requestFor(QUrl url)
+QByteArray requestFor(QUrl url, const Route& route)
 {
-    url.setUserInfo(QString()); // the request never carries credentials
-    // The encoded form, so that blanks or odd characters in an item number stay inside the target.
-    QByteArray target = url.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::RemoveFragment);
-    if (!target.startsWith('/')) {
-        target.prepend('/');
+    url.setUserInfo(QString()); // the request never carries the site's credentials
+    url.setFragment(QString());
+    if (url.path().isEmpty()) {
+        url.setPath(QStringLiteral("/"));
     }
+    // The encoded form, so that blanks or odd characters in an item number stay inside the
+    // target; a proxy is given the whole URL.
+    const QByteArray target =
+        route.viaProxy ? url.toEncoded() : url.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority);
     const QByteArray version = QByteArray::number(BIDORRA_VERSION_MAJOR) + '.' +
                                QByteArray::number(BIDORRA_VERSION_MINOR) + '.' +
                                QByteArray::number(BIDORRA_VERSION_PATCH);
-    return "GET " + target + " HTTP/1.1\r\nHost: " + url.authority(QUrl::FullyEncoded).toLatin1() +
-           "\r\nUser-Agent: Bidorra/" + version +
-           "\r\nAccept: text/html, */*\r\nAccept-Encoding: identity\r\nConnection: close\r\n\r\n";
+    QByteArray request = "GET " + target + " HTTP/1.1\r\nHost: " + url.authority(QUrl::FullyEncoded).toLatin1() +
+                         "\r\nUser-Agent: Bidorra/" + version +
+                         "\r\nAccept: text/html, */*\r\nAccept-Encoding: identity\r\n";
+    if (!route.proxyAuthorization.isEmpty()) {
+        request += "Proxy-Authorization: " + route.proxyAuthorization + "\r\n";
+    }
+    return request + "\r\n";
 }
 } // namespace
 
@@ -30,6 +37,12 @@ HttpGet::HttpGet(const Limits& limits, QObject* parent) : QObject(parent), m_lim
 {
     m_deadline.setSingleShot(true);
     connect(&m_deadline, &QTimer::timeout, this, [this] { fail({TransferFailure::Cause::TimedOut}); });
+    connect(&m_connection, &TcpConnection::connected, this, [this] {
+        m_connecting = false;
+        send();
+    });
+    connect(&m_connection, &TcpConnection::readable, this, &HttpGet::onReadable);
+    connect(&m_connection, &TcpConnection::failed, this, &HttpGet::onConnectionFailed);
 }
 
 HttpGet::~HttpGet()
@@ -39,43 +52,46 @@ HttpGet::~HttpGet()
 
 void HttpGet::start(const QUrl& url)
 {
-    stop();
+    if (m_running) {
+        stop(); // the connection is in the middle of an answer nobody wants now
+    }
+    ++m_transfer;
     m_parser.emplace(m_limits.headerBytes, m_limits.bodyBytes);
     m_headerReported = false;
+    m_answered = false;
+    m_retried = false;
     m_running = true;
     m_deadline.start(m_limits.deadline);
-    const quint64 transfer = m_transfer;
 
+    std::optional<TransferFailure> failure;
     if (!url.isValid() || url.scheme().compare(QLatin1String("http"), Qt::CaseInsensitive) != 0 ||
         url.host().isEmpty()) {
+        failure = TransferFailure{TransferFailure::Cause::NotHttp};
+    } else {
+        // Chosen once per host for the life of this object: every item of a cycle takes the same way.
+        const QString routeKey = url.host(QUrl::FullyEncoded) + u':' + QString::number(url.port(80));
+        if (routeKey != m_routeKey) {
+            m_route = routeFor(url);
+            m_routeKey = routeKey;
+        }
+        if (!m_route.unsupportedProxy.isEmpty()) {
+            failure = TransferFailure{TransferFailure::Cause::ProxyUnsupported, m_route.unsupportedProxy};
+        }
+        m_request = requestFor(url, m_route);
+    }
+    if (failure) {
         QMetaObject::invokeMethod(
             this,
-            [this, transfer] {
+            [this, transfer = m_transfer, failure = *failure] {
                 if (transfer == m_transfer) {
-                    fail({TransferFailure::Cause::NotHttp});
+                    fail(failure);
                 }
             },
             Qt::QueuedConnection);
         return;
     }
-
-    m_request = requestFor(url);
-    m_socket = new QTcpSocket(this);
-    m_socket->setReadBufferSize(ReadBufferSize);
-    connect(m_socket, &QTcpSocket::connected, this, &HttpGet::onConnected);
-    connect(m_socket, &QTcpSocket::readyRead, this, &HttpGet::onReadyRead);
-    connect(m_socket, &QTcpSocket::disconnected, this, &HttpGet::onClosed);
-    connect(m_socket, &QTcpSocket::errorOccurred, this, &HttpGet::onError);
-    // Connecting to an address may fail before connectToHost() returns; from the event loop,
-    // that failure reaches the receivers only after start() has returned.
-    QMetaObject::invokeMethod(
-        this,
-        [this, transfer, host = url.host(QUrl::FullyEncoded), port = static_cast<quint16>(url.port(80))] {
-            if (transfer == m_transfer) {
-                m_socket->connectToHost(host, port);
-            }
-        },
-        Qt::QueuedConnection);
+    // At once: on a kept connection the server prepares the page while the window shows the last one.
+    begin();
 }
 
 void HttpGet::abort()
@@ -93,45 +109,83 @@ QByteArray HttpGet::headerValue(QByteArrayView name) const
     return m_parser ? m_parser->headerValue(name) : QByteArray();
 }
 
-void HttpGet::onConnected()
+// Sends on the kept connection, or opens one; neither reports anything before start() has returned.
+void HttpGet::begin()
 {
-    m_socket->write(m_request);
-}
-
-void HttpGet::onReadyRead()
-{
-    m_parser->feed(m_socket->readAll());
-    report();
-}
-
-void HttpGet::onClosed()
-{
-    m_parser->feed(m_socket->readAll());
-    m_parser->finish();
-    report();
-}
-
-void HttpGet::onError()
-{
-    using Cause = TransferFailure::Cause;
-    switch (m_socket->error()) {
-    case QAbstractSocket::RemoteHostClosedError:
-        // A reset looks like a clean close here; the parser knows whether what came is whole.
-        onClosed();
-        return;
-    case QAbstractSocket::HostNotFoundError:
-        fail({Cause::HostNotFound});
-        return;
-    case QAbstractSocket::ConnectionRefusedError:
-        fail({Cause::ConnectionRefused});
-        return;
-    case QAbstractSocket::SocketTimeoutError:
-        fail({Cause::TimedOut});
-        return;
-    default:
-        fail({Cause::NetworkError, m_socket->errorString()});
+    m_reused = m_connectionRoute == m_route && m_connection.isIdle();
+    if (m_reused) {
+        send();
         return;
     }
+    m_connectionRoute = m_route;
+    m_connecting = true;
+    m_connection.open(m_route.host, m_route.port);
+}
+
+void HttpGet::send()
+{
+    if (const std::optional<TransferFailure> failure = m_connection.write(m_request)) {
+        onConnectionFailed(*failure);
+    }
+}
+
+void HttpGet::onReadable()
+{
+    const TcpConnection::Received received = m_connection.read();
+    using Kind = TcpConnection::Received::Kind;
+    if (!m_running) {
+        // Between transfers a server has nothing to say; one that does, or leaves, serves no more.
+        if (received.kind == Kind::Bytes) {
+            m_connection.close();
+        }
+        return;
+    }
+    switch (received.kind) {
+    case Kind::Nothing:
+        return;
+    case Kind::Bytes:
+        m_answered = true;
+        m_parser->feed(received.bytes);
+        report();
+        return;
+    case Kind::End:
+        if (!retry()) {
+            m_parser->finish();
+            report();
+        }
+        return;
+    case Kind::Failed:
+        onConnectionFailed(received.failure);
+        return;
+    }
+}
+
+void HttpGet::onConnectionFailed(const TransferFailure& failure)
+{
+    if (retry()) {
+        return;
+    }
+    if (m_connecting && m_route.viaProxy) {
+        const QString proxy = m_route.host + u':' + QString::number(m_route.port);
+        fail({TransferFailure::Cause::ProxyUnreachable,
+              proxy + QStringLiteral(": ") + transferFailureText(failure, m_limits.deadline)});
+        return;
+    }
+    fail(failure);
+}
+
+// A server may close a kept connection just as the next request goes out; that request is
+// asked once more, on a new connection.
+bool HttpGet::retry()
+{
+    if (!m_reused || m_answered || m_retried) {
+        return false;
+    }
+    m_retried = true;
+    m_reused = false;
+    m_connecting = true;
+    m_connection.open(m_route.host, m_route.port);
+    return true;
 }
 
 void HttpGet::report()
@@ -139,6 +193,10 @@ void HttpGet::report()
     const quint64 transfer = m_transfer;
     if (m_parser->headerComplete() && !m_headerReported) {
         m_headerReported = true;
+        if (m_route.viaProxy && statusTextOf(m_parser->headerText()) == u"407") {
+            fail({TransferFailure::Cause::ProxyAuthRequired});
+            return;
+        }
         Q_EMIT headerReceived();
         if (transfer != m_transfer) {
             return; // the receiver aborted or started another transfer
@@ -146,7 +204,7 @@ void HttpGet::report()
     }
     switch (m_parser->state()) {
     case HttpResponseParser::State::Done:
-        stop();
+        finish();
         Q_EMIT bodyReceived(m_parser->body());
         break;
     case HttpResponseParser::State::Failed:
@@ -158,18 +216,38 @@ void HttpGet::report()
     }
 }
 
-// Ends the transfer without a word. The socket is aborted, never closed gracefully, so that
-// nothing more of the page is fetched.
-void HttpGet::stop()
+// The transfer is over. The connection stays open for the next one when the answer allows it
+// and has been read to its end; the rest of a page past the kept part is read here when it has
+// already come.
+void HttpGet::finish()
 {
     ++m_transfer;
     m_running = false;
     m_deadline.stop();
-    if (QTcpSocket* socket = std::exchange(m_socket, nullptr)) {
-        socket->disconnect(this);
-        socket->abort();
-        socket->deleteLater(); // this may run inside one of the socket's own signals
+    HttpResponseParser& parser = *m_parser;
+    qsizetype dropped = 0;
+    while (parser.persistent() && !parser.messageComplete() && dropped < DrainBytes) {
+        const TcpConnection::Received received = m_connection.read();
+        if (received.kind != TcpConnection::Received::Kind::Bytes) {
+            break;
+        }
+        parser.feed(received.bytes);
+        dropped += received.bytes.size();
     }
+    if (!parser.persistent() || !parser.messageComplete() || parser.surplus()) {
+        m_connection.close();
+    }
+}
+
+// Ends the transfer without a word and closes the connection, so that nothing more of the
+// page is fetched.
+void HttpGet::stop()
+{
+    ++m_transfer;
+    m_running = false;
+    m_connecting = false;
+    m_deadline.stop();
+    m_connection.close();
 }
 
 void HttpGet::fail(const TransferFailure& failure)

@@ -28,22 +28,32 @@ int hexValue(char c)
     return -1;
 }
 
-// Three digits after the status line's first space, starting with 1: "100 Continue" and its
-// kind, which a server may send before the real answer.
-bool isInterim(QByteArrayView block)
+// The status code: three digits after the status line's first space, and no fourth.
+std::optional<int> statusCode(QByteArrayView block)
 {
     const qsizetype lineEnd = block.indexOf('\n');
     const QByteArrayView statusLine = lineEnd < 0 ? block : block.first(lineEnd);
     const qsizetype space = statusLine.indexOf(' ');
     if (space < 0) {
-        return false;
+        return std::nullopt;
     }
     const QByteArrayView code = statusLine.sliced(space + 1);
+    int value = 0;
     qsizetype digits = 0;
     while (digits < code.size() && isDigit(code[digits])) {
-        ++digits;
+        value = value * 10 + (code[digits] - '0');
+        if (++digits > 3) {
+            return std::nullopt;
+        }
     }
-    return digits == 3 && code[0] == '1';
+    return digits == 3 ? std::optional(value) : std::nullopt;
+}
+
+// "100 Continue" and its kind, which a server may send before the real answer.
+bool isInterim(QByteArrayView block)
+{
+    const std::optional<int> code = statusCode(block);
+    return code && *code / 100 == 1;
 }
 
 // The values of every header line of that name after the status line, trimmed.
@@ -64,6 +74,29 @@ QList<QByteArrayView> headerValues(QByteArrayView text, QByteArrayView name)
         start = end + 1;
     }
     return values;
+}
+
+// The comma-separated items of those values, trimmed; empty items are left out.
+QList<QByteArrayView> tokens(const QList<QByteArrayView>& values)
+{
+    QList<QByteArrayView> items;
+    for (QByteArrayView value : values) {
+        while (!value.isEmpty()) {
+            const qsizetype comma = value.indexOf(',');
+            const QByteArrayView item = (comma < 0 ? value : value.first(comma)).trimmed();
+            if (!item.isEmpty()) {
+                items << item;
+            }
+            value = comma < 0 ? QByteArrayView() : value.sliced(comma + 1);
+        }
+    }
+    return items;
+}
+
+bool hasToken(const QList<QByteArrayView>& items, QByteArrayView token)
+{
+    return std::any_of(items.begin(), items.end(),
+                       [token](QByteArrayView item) { return item.compare(token, Qt::CaseInsensitive) == 0; });
 }
 
 std::optional<qint64> contentLength(QByteArrayView value)
@@ -106,11 +139,17 @@ HttpResponseParser::HttpResponseParser(qsizetype headerLimit, qsizetype bodyLimi
 HttpResponseParser::State HttpResponseParser::feed(QByteArrayView bytes)
 {
     m_anyBytes = m_anyBytes || !bytes.isEmpty();
-    // Every step takes at least one byte or ends the response, so this loop always ends.
-    while (!bytes.isEmpty() && (m_state == State::ReadingHeader || m_state == State::ReadingBody)) {
+    // Every step takes at least one byte or ends the reading, so this loop always ends. Once the
+    // kept body is complete, the rest of a message that may keep the connection is read to its end.
+    const auto reading = [this] {
+        return m_state == State::ReadingHeader || m_state == State::ReadingBody ||
+               (m_state == State::Done && m_persistent && !m_messageComplete);
+    };
+    while (!bytes.isEmpty() && reading()) {
         const qsizetype used = m_state == State::ReadingHeader ? readHeader(bytes) : readBody(bytes);
         bytes = bytes.sliced(used);
     }
+    m_surplus = m_surplus || (m_messageComplete && !bytes.isEmpty());
     return m_state;
 }
 
@@ -122,7 +161,7 @@ HttpResponseParser::State HttpResponseParser::finish()
     } else if (m_state == State::ReadingBody) {
         // A page cut short must never pass as whole.
         if (m_framing == Framing::UntilClose) {
-            m_state = State::Done;
+            completeMessage();
         } else {
             fail(Cause::CutShort);
         }
@@ -137,11 +176,12 @@ QByteArray HttpResponseParser::headerValue(QByteArrayView name) const
 }
 
 // Takes no more than one byte past the limit, so that an endless header costs no more memory
-// than the limit.
+// than the limit. Interim blocks count against the same limit: a flood of them is an endless header.
 qsizetype HttpResponseParser::readHeader(QByteArrayView bytes)
 {
+    const qsizetype limit = m_headerLimit - m_interimSize;
     const qsizetype scanFrom = m_block.size();
-    const qsizetype taken = std::min(bytes.size(), m_headerLimit + 1 - scanFrom);
+    const qsizetype taken = std::min(bytes.size(), limit + 1 - scanFrom);
     m_block.append(bytes.first(taken));
     for (qsizetype i = scanFrom; i < m_block.size(); ++i) {
         if (m_block.at(i) != '\n') {
@@ -152,16 +192,20 @@ qsizetype HttpResponseParser::readHeader(QByteArrayView bytes)
             m_lineStart = i + 1;
             continue;
         }
-        if (i >= m_headerLimit) {
+        if (i >= limit) {
             break; // the empty line itself is over the limit
         }
         const QByteArray block = m_block.first(m_lineStart);
         m_block.clear();
         m_lineStart = 0;
-        endHeaderBlock(block);
+        if (isInterim(block)) {
+            m_interimSize += i + 1; // the real answer follows
+        } else {
+            endHeaderBlock(block);
+        }
         return i + 1 - scanFrom;
     }
-    if (m_block.size() > m_headerLimit) {
+    if (m_block.size() > limit) {
         fail(TransferFailure::Cause::HeaderTooLarge);
     }
     return taken;
@@ -169,28 +213,52 @@ qsizetype HttpResponseParser::readHeader(QByteArrayView bytes)
 
 void HttpResponseParser::endHeaderBlock(const QByteArray& block)
 {
-    if (isInterim(block)) {
-        return; // the real answer follows
-    }
     m_headerText = block;
     m_headerComplete = true;
     m_state = State::ReadingBody;
-
-    const QList<QByteArrayView> encodings = headerValues(m_headerText, "Transfer-Encoding");
-    const bool chunked = std::any_of(encodings.begin(), encodings.end(), [](QByteArrayView encoding) {
-        return encoding.toByteArray().toLower().contains("chunked");
-    });
-    if (chunked) {
-        m_framing = Framing::Chunked;
-    } else if (const std::optional<qint64> length = contentLength(headerValue("Content-Length"))) {
-        m_framing = Framing::Length;
-        m_remaining = *length;
-        if (m_remaining == 0) {
-            m_state = State::Done;
-        }
+    chooseFraming();
+    if (m_state == State::Failed) {
+        return;
     }
+    const std::optional<int> status = statusCode(block);
+    if (status == 204 || status == 304 || (m_framing == Framing::Length && m_remaining == 0)) {
+        completeMessage(); // no body follows
+    }
+    m_persistent = block.startsWith("HTTP/1.1 ") &&
+                   !hasToken(tokens(headerValues(m_headerText, "Connection")), "close") &&
+                   (m_framing != Framing::UntilClose || m_messageComplete);
     if (m_bodyLimit == 0) {
         m_state = State::Done;
+    }
+}
+
+// Transfer-Encoding wins over Content-Length. Only chunked as the last coding frames the body;
+// with any other, as with no framing at all, the body lasts until the close. Content-Length
+// values that differ leave no telling where the body ends.
+void HttpResponseParser::chooseFraming()
+{
+    const QList<QByteArrayView> encodingFields = headerValues(m_headerText, "Transfer-Encoding");
+    if (!encodingFields.isEmpty()) {
+        const QList<QByteArrayView> codings = tokens(encodingFields);
+        if (!codings.isEmpty() && codings.last().compare("chunked", Qt::CaseInsensitive) == 0) {
+            m_framing = Framing::Chunked;
+        }
+        return;
+    }
+    const QList<QByteArrayView> lengths = tokens(headerValues(m_headerText, "Content-Length"));
+    if (lengths.isEmpty()) {
+        return;
+    }
+    const std::optional<qint64> length = contentLength(lengths.first());
+    for (QByteArrayView other : lengths) {
+        if (other != lengths.first() && (!length || contentLength(other) != length)) {
+            fail(TransferFailure::Cause::Malformed);
+            return;
+        }
+    }
+    if (length) {
+        m_framing = Framing::Length;
+        m_remaining = *length;
     }
 }
 
@@ -205,7 +273,7 @@ qsizetype HttpResponseParser::readBody(QByteArrayView bytes)
         keep(bytes.first(taken));
         m_remaining -= taken;
         if (m_remaining == 0) {
-            m_state = State::Done;
+            completeMessage();
         }
         return taken;
     }
@@ -246,13 +314,21 @@ void HttpResponseParser::endChunkLine()
     if (line.endsWith('\r')) {
         line.chop(1);
     }
-    if (m_chunkStep == ChunkStep::DataEnd) {
+    switch (m_chunkStep) {
+    case ChunkStep::DataEnd:
         // More data than the chunk size announced is a broken page, not a new chunk.
         m_chunkStep = ChunkStep::Size;
         if (!line.isEmpty()) {
             fail(TransferFailure::Cause::Malformed);
         }
-    } else {
+        break;
+    case ChunkStep::Trailer:
+        if (line.isEmpty()) {
+            completeMessage();
+        }
+        break;
+    case ChunkStep::Size:
+    case ChunkStep::Data: {
         const qsizetype extensions = line.indexOf(';');
         if (extensions >= 0) {
             line.truncate(extensions);
@@ -261,11 +337,15 @@ void HttpResponseParser::endChunkLine()
         if (!size) {
             fail(TransferFailure::Cause::Malformed);
         } else if (*size == 0) {
-            m_state = State::Done; // the last chunk: the trailers that may follow hold nothing we keep
+            // The last chunk: the body is whole; the trailers that may follow hold nothing we keep.
+            m_state = State::Done;
+            m_chunkStep = ChunkStep::Trailer;
         } else {
             m_remaining = *size;
             m_chunkStep = ChunkStep::Data;
         }
+        break;
+    }
     }
     m_line.clear();
 }
@@ -278,8 +358,19 @@ void HttpResponseParser::keep(QByteArrayView bytes)
     }
 }
 
+void HttpResponseParser::completeMessage()
+{
+    m_state = State::Done;
+    m_messageComplete = true;
+}
+
+// Once the kept body is complete, a broken rest only means the connection cannot be used again.
 void HttpResponseParser::fail(TransferFailure::Cause cause)
 {
+    if (m_state == State::Done) {
+        m_persistent = false;
+        return;
+    }
     m_state = State::Failed;
     m_failure = cause;
 }

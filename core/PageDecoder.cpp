@@ -77,7 +77,8 @@ QByteArray declaredCharset(QByteArrayView text)
     return {};
 }
 
-QString decodePage(const QByteArray& body, QByteArrayView contentType, bool cutOff)
+namespace {
+QString decodeBytes(const QByteArray& body, QByteArrayView contentType, bool cutOff)
 {
     QByteArray charset = declaredCharset(contentType);
     if (charset.isEmpty()) {
@@ -105,4 +106,13 @@ QString decodePage(const QByteArray& body, QByteArrayView contentType, bool cutO
         return *text;
     }
     return fromWindows1252(body);
+}
+} // namespace
+
+QString decodePage(const QByteArray& body, QByteArrayView contentType, bool cutOff)
+{
+    // A browser leaves NUL characters out of a page's text; so do we, and none reaches a cell.
+    QString text = decodeBytes(body, contentType, cutOff);
+    text.remove(QChar::Null);
+    return text;
 }

@@ -1,5 +1,22 @@
 #include "core/ResponseStatus.h"
 
+namespace {
+// Control characters of a status line shown as their pictures (U+2400 on), so that a NUL or an
+// escape sequence neither cuts the message short nor disappears in it.
+QString readable(QByteArrayView line)
+{
+    QString text = QString::fromLatin1(line);
+    for (QChar& c : text) {
+        if (c == u'\x7f') {
+            c = QChar(0x2421);
+        } else if (c < u' ' && c != u'\t') {
+            c = QChar(0x2400 + c.unicode());
+        }
+    }
+    return text;
+}
+} // namespace
+
 QString statusTextOf(const QByteArray& headerText)
 {
     return QString::fromLatin1(headerText.mid(9, 3));
@@ -29,7 +46,7 @@ std::optional<Message> statusMessageFor(const QByteArray& headerText, const QStr
     // The first header line keeps its carriage return.
     const qsizetype lineEnd = headerText.indexOf('\r');
     const QString firstLine =
-        lineEnd < 0 ? QStringLiteral("<nothing>") : QString::fromLatin1(headerText.left(lineEnd + 1));
+        lineEnd < 0 ? QStringLiteral("<nothing>") : readable(QByteArrayView(headerText).first(lineEnd)) + u'\r';
     return Message{QStringLiteral("The server returned the following response:\r\r") + firstLine,
                    QStringLiteral("Error Retrieving Data"), Icon::Critical};
 }

@@ -29,6 +29,15 @@ QString transferFailureText(const TransferFailure& failure, std::chrono::millise
         return QCoreApplication::translate("TransferFailure", "the answer was not readable HTTP");
     case Cause::ConnectionLost:
         return QCoreApplication::translate("TransferFailure", "the network connection went away");
+    case Cause::ProxyUnreachable:
+        return QCoreApplication::translate("TransferFailure", "the proxy cannot be reached (%1)")
+            .arg(failure.systemText);
+    case Cause::ProxyAuthRequired:
+        return QCoreApplication::translate("TransferFailure",
+                                           "the proxy asks for a valid user name and password (407)");
+    case Cause::ProxyUnsupported:
+        return QCoreApplication::translate("TransferFailure", "the proxy %1 is not an http proxy")
+            .arg(failure.systemText);
     case Cause::NetworkError:
         break;
     }

@@ -17,6 +17,9 @@ struct TransferFailure
         HeaderTooLarge,    // the header went on past its limit
         Malformed,         // the answer's framing made no sense
         ConnectionLost,    // the machine went offline during the transfer
+        ProxyUnreachable,  // the proxy could not be reached; systemText names it and says why
+        ProxyAuthRequired, // the proxy answered 407: it wants a user name and password it accepts
+        ProxyUnsupported,  // the proxy named is no http proxy (socks, https); systemText is its address
         NetworkError,      // anything else the system reported; systemText says what
     };
 

@@ -1,6 +1,7 @@
 // Item pages as they come off the network: arbitrary bytes read as a response in pieces of
 // arbitrary size, decoded and read for the values. A reading that fails is the reader's answer
-// to a broken page; a crash, a hang, a sanitizer report or a broken promise is a finding.
+// to a broken page; a crash, a hang, a sanitizer report or a broken promise (a NUL in the text
+// included) is a finding.
 //
 // Input: a flags byte, a seed byte for the piece sizes, then, when flag 1 is set, a
 // Content-Type value up to the first line feed; the rest is the body.
@@ -104,12 +105,14 @@ QList<QByteArrayView> pieces(QByteArrayView bytes, quint8 seed)
 void checkSame(const HttpResponseParser& a, const HttpResponseParser& b, qsizetype headerLimit, qsizetype bodyLimit)
 {
     check(a.state() == b.state() && a.headerComplete() == b.headerComplete());
+    check(a.persistent() == b.persistent() && a.messageComplete() == b.messageComplete() && a.surplus() == b.surplus());
     check(a.headerText() == b.headerText() && a.body() == b.body());
     check(a.headerText().size() <= headerLimit && a.body().size() <= bodyLimit);
 }
 
-// The same bytes whole and in pieces must give the same response; a whole one is then read as
-// the monitoring cycle reads it.
+// The same bytes whole and in pieces must give the same response, and the same answer to
+// whether the connection may serve another; a whole one is then read as the monitoring cycle
+// reads it.
 void fuzzResponse(const Input& input)
 {
     const bool small = input.flags & 16;
@@ -138,7 +141,9 @@ void fuzzResponse(const Input& input)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const Input input = split(fuzzBytes(data, size));
-    checkReading(readItemPage(decodePage(input.body, input.contentType, input.flags & 2)));
+    const QString page = decodePage(input.body, input.contentType, input.flags & 2);
+    check(!page.contains(QChar::Null));
+    checkReading(readItemPage(page));
     fuzzResponse(input);
     return 0;
 }

@@ -1,5 +1,6 @@
 // Header texts, arbitrary or as the response parser hands them on, to the status handling:
-// every status but 200 and 206 gets a message with a title and a text, and never a crash.
+// every status but 200 and 206 gets a message with a title and a text without NUL characters,
+// and never a crash.
 
 #include "core/HttpResponseParser.h"
 #include "core/ResponseStatus.h"
@@ -19,6 +20,7 @@ void checkStatus(const QByteArray& headerText)
         return;
     }
     check(!message->title.isEmpty() && !message->text.isEmpty() && message->icon != Message::Icon::None);
+    check(!message->text.contains(QChar::Null));
     if (status == u"404") {
         check(message->text.contains(Url));
     }

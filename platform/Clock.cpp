@@ -2,7 +2,7 @@
 
 QDateTime SystemClock::now() const
 {
-    QDateTime current = QDateTime::currentDateTime();
-    current.setTime(QTime(current.time().hour(), current.time().minute(), current.time().second()));
-    return current;
+    // Whole seconds first, then one conversion to local time: each conversion asks the C library
+    // for the time zone again, which costs a file status each time.
+    return QDateTime::fromSecsSinceEpoch(QDateTime::currentSecsSinceEpoch());
 }

@@ -16,6 +16,16 @@ void row(const char* name, const QByteArray& raw, bool closed, State state, cons
 {
     QTest::newRow(name) << raw << closed << headerLimit << bodyLimit << state << headerText << body;
 }
+
+// The response fed in pieces of pieceSize bytes.
+HttpResponseParser fed(const QByteArray& raw, qsizetype pieceSize, int headerLimit, int bodyLimit)
+{
+    HttpResponseParser parser(headerLimit, bodyLimit);
+    for (qsizetype at = 0; at < raw.size(); at += pieceSize) {
+        parser.feed(QByteArrayView(raw).sliced(at, std::min(pieceSize, raw.size() - at)));
+    }
+    return parser;
+}
 } // namespace
 
 class TestHttpResponseParser : public QObject
@@ -24,6 +34,8 @@ class TestHttpResponseParser : public QObject
 private Q_SLOTS:
     void parse_data();
     void parse();
+    void keepsConnection_data();
+    void keepsConnection();
     void headerValue();
 };
 
@@ -46,11 +58,21 @@ void TestHttpResponseParser::parse_data()
     row("any status line", "hello\r\n\r\nbody", true, State::Done, "hello\r\n", "body");
     row("interim answers skipped",
         "HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 199 Early\r\nX: 1\r\n\r\n" + Ok + "Content-Length: 2\r\n\r\nok", false,
-        State::Done, Ok + "Content-Length: 2\r\n", "ok", 40);
+        State::Done, Ok + "Content-Length: 2\r\n", "ok", 92);
+    row("interim answers count against the limit", "HTTP/1.1 100 Continue\r\n\r\n" + Ok + "\r\n", false, State::Failed,
+        "", "", 43);
     row("length cut short", Ok + "Content-Length: 10\r\n\r\nabc", true, State::Failed, Ok + "Content-Length: 10\r\n",
         "abc");
     row("bad length lasts until close", Ok + "Content-Length: 5x\r\n\r\nabcdefg", true, State::Done,
         Ok + "Content-Length: 5x\r\n", "abcdefg");
+    row("lengths that differ", Ok + "Content-Length: 3\r\nContent-Length: 4\r\n\r\nabcd", true, State::Failed,
+        Ok + "Content-Length: 3\r\nContent-Length: 4\r\n", "");
+    row("the same length twice", Ok + "Content-Length: 3\r\ncontent-length: 3, 03\r\n\r\nabcd", true, State::Done,
+        Ok + "Content-Length: 3\r\ncontent-length: 3, 03\r\n", "abc");
+    row("chunked not the last coding", Ok + "Transfer-Encoding: chunked, gzip\r\nContent-Length: 1\r\n\r\n2\r\nab",
+        true, State::Done, Ok + "Transfer-Encoding: chunked, gzip\r\nContent-Length: 1\r\n", "2\r\nab");
+    row("a coding that only contains chunked", Ok + "Transfer-Encoding: xchunked\r\n\r\n2\r\nab", true, State::Done,
+        Ok + "Transfer-Encoding: xchunked\r\n", "2\r\nab");
     row("chunked, extensions, trailers",
         Ok + "Content-Length: 3\r\nTransfer-Encoding: gzip, Chunked\r\n\r\n5;a=b\r\nhello\r\nA\r\n, world!!!\r\n"
              "0;end\r\nX-Sum: 1\r\n\r\n",
@@ -75,10 +97,7 @@ void TestHttpResponseParser::parse()
     QFETCH(int, headerLimit);
     QFETCH(int, bodyLimit);
     for (const qsizetype pieceSize : {std::max<qsizetype>(raw.size(), 1), qsizetype(1)}) {
-        HttpResponseParser parser(headerLimit, bodyLimit);
-        for (qsizetype at = 0; at < raw.size(); at += pieceSize) {
-            parser.feed(QByteArrayView(raw).sliced(at, std::min(pieceSize, raw.size() - at)));
-        }
+        HttpResponseParser parser = fed(raw, pieceSize, headerLimit, bodyLimit);
         if (closed) {
             parser.finish();
         }
@@ -86,6 +105,42 @@ void TestHttpResponseParser::parse()
         QTEST(parser.headerText(), "headerText");
         QCOMPARE(parser.headerComplete(), !parser.headerText().isEmpty());
         QTEST(parser.body(), "body");
+    }
+}
+
+void TestHttpResponseParser::keepsConnection_data()
+{
+    QTest::addColumn<QByteArray>("raw");
+    QTest::addColumn<QString>("connection");
+
+    // The body limit is 5 here: what lies beyond it is read to the message's end and dropped.
+    const auto row = [](const char* name, const QByteArray& raw, const char* connection) {
+        QTest::newRow(name) << raw << QString::fromLatin1(connection);
+    };
+    row("length", Ok + "Content-Length: 3\r\n\r\nabc", "reusable");
+    row("rest beyond the kept body", Ok + "Content-Length: 8\r\n\r\nabcdefgh", "reusable");
+    row("close among the tokens", Ok + "Connection: keep-alive, Close\r\nContent-Length: 0\r\n\r\n", "closed");
+    row("HTTP/1.0", "HTTP/1.0 200 OK\r\nContent-Length: 0\r\n\r\n", "closed");
+    row("until close", Ok + "\r\nabcdefgh", "closed");
+    row("204 without a length", "HTTP/1.1 204 No Content\r\n\r\n", "reusable");
+    row("chunked with trailers", Chunked + "\r\n8\r\nabcdefgh\r\n0\r\nX: 1\r\n\r\n", "reusable");
+    row("chunked without the last line", Chunked + "\r\n3\r\nabc\r\n0\r\n", "rest to come");
+    row("broken beyond the kept body", Chunked + "\r\n8\r\nabcdefghXX\r\n", "closed");
+    row("bytes after the message", Ok + "Content-Length: 1\r\n\r\nab", "surplus");
+}
+
+// Whether the connection may carry the next request, whole and one byte at a time.
+void TestHttpResponseParser::keepsConnection()
+{
+    QFETCH(QByteArray, raw);
+    for (const qsizetype pieceSize : {raw.size(), qsizetype(1)}) {
+        const HttpResponseParser parser = fed(raw, pieceSize, 99, 5);
+        QCOMPARE(parser.state(), State::Done);
+        QTEST(QString(!parser.persistent()       ? "closed"
+                      : parser.surplus()         ? "surplus"
+                      : parser.messageComplete() ? "reusable"
+                                                 : "rest to come"),
+              "connection");
     }
 }
 

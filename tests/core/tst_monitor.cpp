@@ -29,7 +29,7 @@ Response pricePage(const QString& price, const QString& seller = QStringLiteral(
     ItemPages::Item item;
     item.price = price;
     item.seller = seller;
-    return Response::page("HTTP/1.1 200 OK", ItemPages::page(item));
+    return Response::page("HTTP/1.1 200 OK", ItemPages::page(item), Response::Ending::KeepOpen);
 }
 
 // The monitor with the real cycle and network, fetching from a local scripted site; the
@@ -97,6 +97,9 @@ private Q_SLOTS:
                  (QStringList{"At 10:00:00 : Item #1001 Price= $2.00", "At 10:00:00 : Item #1002 Price= $7.50"}));
         QCOMPARE(rig.sound.played, QStringList(2, "/sound.wav"));
         QCOMPARE(rig.logWindows.size(), 2);
+        // One connection served the cycle, and went with it.
+        QCOMPARE(rig.site.acceptedConnections(), 1);
+        QTRY_COMPARE(rig.site.closedConnections(), 1);
 
         // The countdown: its first tick starts it, the next ones count until the interval has passed.
         rig.settings.setInterval({0, 0, 30});
@@ -148,6 +151,9 @@ private Q_SLOTS:
                              << "Authorization failed!";
         QTest::newRow("redirect") << Response::page("HTTP/1.1 302 Found", {}) << "Error Retrieving Data"
                                   << answer + "HTTP/1.1 302 Found\r";
+        QTest::newRow("NUL in the status line")
+            << Response{.pieces = {QByteArray("HTTP/1.1 500 Bad" + QByteArray(1, '\0') + "Thing\x1b\r\n\r\n")}}
+            << "Error Retrieving Data" << answer + "HTTP/1.1 500 Bad\u2400Thing\u241b\r";
     }
 
     void itemThatFailsShowsItsMessageAndTheCycleGoesOn()

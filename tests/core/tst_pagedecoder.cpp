@@ -31,6 +31,10 @@ private Q_SLOTS:
             << "<meta charset=latin1>" + zoeUtf8 << QByteArray("text/html; charset=utf-8") << false
             << QStringLiteral("<meta charset=latin1>Zoë");
         QTest::newRow("UTF-8 cut off inside a letter") << zoeUtf8 + "\xc3" << none << true << QStringLiteral("Zoë");
+        QTest::newRow("NUL left out") << QByteArray("$1\0.00", 6) << none << false << QStringLiteral("$1.00");
+        QTest::newRow("NUL left out of UTF-16")
+            << QByteArray("$\0\0\0001\0", 6) << QByteArray("text/html; charset=utf-16le") << false
+            << QStringLiteral("$1");
         QTest::newRow("declared UTF-8 that is not")
             << zoeLatin1 << QByteArray("text/html; charset=utf-8") << false << QStringLiteral("Zoë");
     }

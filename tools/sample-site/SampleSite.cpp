@@ -7,6 +7,7 @@
 #include <QHostAddress>
 #include <QLocale>
 #include <QTcpSocket>
+#include <QTimer>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -14,6 +15,7 @@ namespace {
 
 // A request head larger than this is refused rather than buffered without end.
 constexpr qint64 maxHeadSize = 16 * 1024;
+constexpr int idleTimeoutMs = 15'000;
 
 QByteArray reasonPhrase(int status)
 {
@@ -53,6 +55,19 @@ qsizetype headEnd(const QByteArray& data)
     return lf >= 0 ? lf + 2 : -1;
 }
 
+// An HTTP/1.1 request keeps the connection unless its Connection header says close.
+bool keepsConnection(const QByteArray& version, const QByteArray& head)
+{
+    if (version != "HTTP/1.1")
+        return false;
+    for (const QByteArray& line : head.split('\n')) {
+        const QByteArray lower = line.toLower();
+        if (lower.startsWith("connection:") && lower.contains("close"))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 SampleSite::SampleSite(Auctions& auctions, QObject* parent) : QObject(parent), m_auctions(auctions)
@@ -68,60 +83,68 @@ bool SampleSite::listen(quint16 port)
 void SampleSite::acceptConnections()
 {
     while (QTcpSocket* socket = m_server.nextPendingConnection()) {
-        connect(socket, &QTcpSocket::readyRead, this, [this, socket] { readRequest(socket); });
+        auto* idle = new QTimer(socket);
+        idle->setSingleShot(true);
+        idle->setInterval(idleTimeoutMs);
+        connect(idle, &QTimer::timeout, socket, [socket] { socket->disconnectFromHost(); });
+        idle->start();
+        connect(socket, &QTcpSocket::readyRead, this, [this, socket, idle] {
+            idle->start();
+            readRequests(socket);
+        });
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
     }
 }
 
-void SampleSite::readRequest(QTcpSocket* socket)
+void SampleSite::readRequests(QTcpSocket* socket)
 {
-    // The head stays in the socket's buffer until it is complete.
-    const QByteArray pending = socket->peek(maxHeadSize + 1);
-    const qsizetype end = headEnd(pending);
-    if (end < 0 && pending.size() <= maxHeadSize)
-        return;
-    // One request per connection: whatever the client sends later is not read.
-    disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
-    if (end < 0) {
-        sendAnswer(socket, {431, {}, false}, true);
-        return;
+    while (socket->state() == QAbstractSocket::ConnectedState) {
+        // A head stays in the socket's buffer until it is complete.
+        const QByteArray pending = socket->peek(maxHeadSize + 1);
+        const qsizetype end = headEnd(pending);
+        if (end < 0 && pending.size() <= maxHeadSize)
+            return;
+        const bool goOn =
+            end < 0 ? sendAnswer(socket, {431, {}, false}, true, false) : answerRequest(socket, socket->read(end));
+        if (!goOn) {
+            // Whatever the client sends later is not read.
+            disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
+            return;
+        }
     }
-    answerRequest(socket, socket->read(end));
 }
 
-void SampleSite::answerRequest(QTcpSocket* socket, const QByteArray& head)
+bool SampleSite::answerRequest(QTcpSocket* socket, const QByteArray& head)
 {
     const QList<QByteArray> requestLine = head.left(head.indexOf('\n')).trimmed().split(' ');
-    if (requestLine.size() != 3 || !requestLine[2].startsWith("HTTP/")) {
-        sendAnswer(socket, {400, {}, false}, true);
-        return;
-    }
+    if (requestLine.size() != 3 || !requestLine[2].startsWith("HTTP/"))
+        return sendAnswer(socket, {400, {}, false}, true, false);
+    const bool keepOpen = keepsConnection(requestLine[2], head);
     const QByteArray& method = requestLine[0];
-    if (method != "GET" && method != "HEAD") {
-        sendAnswer(socket, {405, {}, false}, true, "Allow: GET, HEAD\r\n");
-        return;
-    }
+    if (method != "GET" && method != "HEAD")
+        return sendAnswer(socket, {405, {}, false}, true, keepOpen, "Allow: GET, HEAD\r\n");
     const bool withBody = method == "GET";
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const QUrl target = QUrl::fromEncoded(requestLine[1]);
     const QUrlQuery query(target);
-    if (target.path() == QLatin1String("/")) {
-        sendAnswer(socket, {200, m_auctions.frontPage(now), false}, withBody);
-    } else if (target.path() == itemPath() && query.hasQueryItem(QStringLiteral("ViewItem"))) {
+    if (target.path() == QLatin1String("/"))
+        return sendAnswer(socket, {200, m_auctions.frontPage(now), false}, withBody, keepOpen);
+    if (target.path() == itemPath() && query.hasQueryItem(QStringLiteral("ViewItem"))) {
         const QString number = query.queryItemValue(QStringLiteral("item"), QUrl::FullyDecoded).trimmed();
         const SiteAnswer answer = m_auctions.answer(number, now);
-        sendAnswer(socket, answer, withBody,
-                   answer.status == 401 ? QByteArray("WWW-Authenticate: Basic realm=\"Members\"\r\n") : QByteArray());
-    } else {
-        sendAnswer(socket, {404, notFoundHtml(QString::fromLatin1(requestLine[1])), false}, withBody);
+        return sendAnswer(socket, answer, withBody, keepOpen,
+                          answer.status == 401 ? QByteArray("WWW-Authenticate: Basic realm=\"Members\"\r\n")
+                                               : QByteArray());
     }
+    return sendAnswer(socket, {404, notFoundHtml(QString::fromLatin1(requestLine[1])), false}, withBody, keepOpen);
 }
 
-void SampleSite::sendAnswer(QTcpSocket* socket, const SiteAnswer& answer, bool withBody, const QByteArray& extraHeaders)
+bool SampleSite::sendAnswer(QTcpSocket* socket, const SiteAnswer& answer, bool withBody, bool keepOpen,
+                            const QByteArray& extraHeaders)
 {
     // A stalled item keeps the connection open without a word until the client gives up.
     if (answer.stall)
-        return;
+        return false;
     QByteArray response = "HTTP/1.1 " + QByteArray::number(answer.status) + ' ' + reasonPhrase(answer.status) + "\r\n";
     response += "Date: " + httpDate(QDateTime::currentDateTimeUtc()) + "\r\n";
     response += "Server: bidorra-sample-site\r\n";
@@ -130,10 +153,11 @@ void SampleSite::sendAnswer(QTcpSocket* socket, const SiteAnswer& answer, bool w
         response += "Content-Type: text/html; charset=utf-8\r\n";
         response += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
     }
-    response += "Connection: close\r\n\r\n";
+    response += keepOpen ? "\r\n" : "Connection: close\r\n\r\n";
     if (withBody && answer.status != 204)
         response += answer.body;
     socket->write(response);
-    // Closes once everything written has been sent.
-    socket->disconnectFromHost();
+    if (!keepOpen)
+        socket->disconnectFromHost(); // once everything written has been sent
+    return keepOpen;
 }

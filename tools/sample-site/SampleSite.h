@@ -1,7 +1,9 @@
 #pragma once
 
-// A minimal HTTP/1.1 server on 127.0.0.1 for the sample auctions: one request per connection,
-// answered whole and closed ("Connection: close"). GET and HEAD only.
+// A minimal HTTP/1.1 server on 127.0.0.1 for the sample auctions. As real servers do, it keeps
+// an HTTP/1.1 connection open for the next request unless the client asks it to close, and
+// closes one that stays idle for 15 seconds; an HTTP/1.0 request is answered and closed. GET
+// and HEAD only.
 //   /                                            the front page with links to every item
 //   /aw-cgi/eBayISAPI.dll?ViewItem&item=NUMBER   an item page (see Auctions.h); the watcher fixes this path
 // Pages are UTF-8 and say so in the Content-Type header.
@@ -29,9 +31,11 @@ public:
 
 private:
     void acceptConnections();
-    void readRequest(QTcpSocket* socket);
-    void answerRequest(QTcpSocket* socket, const QByteArray& head);
-    void sendAnswer(QTcpSocket* socket, const SiteAnswer& answer, bool withBody, const QByteArray& extraHeaders = {});
+    void readRequests(QTcpSocket* socket);
+    // Whether the connection goes on to the next request.
+    bool answerRequest(QTcpSocket* socket, const QByteArray& head);
+    bool sendAnswer(QTcpSocket* socket, const SiteAnswer& answer, bool withBody, bool keepOpen,
+                    const QByteArray& extraHeaders = {});
 
     Auctions& m_auctions;
     QTcpServer m_server;
