@@ -72,9 +72,10 @@ public:
 private:
     void cycleDone()
     {
-        QTextStream(stdout) << m_application.items().rowCount() << ' ' << m_clock.nsecsElapsed() / 1e9
-                            << " first item after " << m_first / 1e6 << " ms, slowest item " << m_slowest / 1e6 << " ms"
-                            << Qt::endl;
+        QTextStream(stdout) << m_application.items().rowCount() << ' '
+                            << static_cast<double>(m_clock.nsecsElapsed()) / 1e9 << " first item after "
+                            << static_cast<double>(m_first) / 1e6 << " ms, slowest item "
+                            << static_cast<double>(m_slowest) / 1e6 << " ms" << Qt::endl;
         m_slowest = 0;
         m_first = -1;
         if (--m_cycles == 0 && m_restSeconds > 0) {

@@ -5,7 +5,7 @@
 namespace {
 // What may be read and dropped after the kept part of a page so that its connection serves the
 // next one. More than that, or a rest still on its way, costs more than a new connection.
-constexpr qsizetype DrainBytes = 64 * 1024;
+constexpr qsizetype DrainBytes = qsizetype{64} * 1024;
 
 QByteArray requestFor(QUrl url, const Route& route)
 {

@@ -22,8 +22,8 @@ class HttpGet : public QObject
 public:
     struct Limits
     {
-        qsizetype headerBytes = 64 * 1024;
-        qsizetype bodyBytes = 12 * 1024;
+        qsizetype headerBytes = qsizetype{64} * 1024;
+        qsizetype bodyBytes = qsizetype{12} * 1024;
         std::chrono::milliseconds deadline = std::chrono::seconds(60); // the whole transfer: connect, header, body
     };
 

@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 namespace {
-constexpr qsizetype ReadSize = 16 * 1024;
+constexpr qsizetype ReadSize = qsizetype{16} * 1024;
 
 TransferFailure failureFor(int error)
 {

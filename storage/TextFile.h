@@ -14,7 +14,7 @@ struct FileBytes
 };
 
 // Our files are small; anything larger than this is refused rather than read.
-inline constexpr qint64 TextFileLimit = 1024 * 1024;
+inline constexpr qint64 TextFileLimit = qint64{1024} * 1024;
 
 // Reads a whole file of the program. A symbolic link, a folder, a pipe or a device is refused,
 // and so is a file larger than maxBytes.

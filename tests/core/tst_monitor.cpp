@@ -54,7 +54,7 @@ struct Rig
                  const QString& host = QString())
         : monitor{Monitor::Services{settings, items, results, connectivity, clock, sound, messages,
                                     host.isEmpty() ? site.host() : host, QStringLiteral("/sound.wav"),
-                                    HttpGet::Limits{64 * 1024, 12 * 1024, 2s}}}
+                                    HttpGet::Limits{qsizetype{64} * 1024, qsizetype{12} * 1024, 2s}}}
     {
         items.setStringList(numbers);
         QObject::connect(&monitor, &Monitor::statusChanged, [this](const QString& text) { statuses << text; });

@@ -16,7 +16,7 @@ ScriptedHttpServer::Response ScriptedHttpServer::Response::page(const QByteArray
 
 ScriptedHttpServer::Response ScriptedHttpServer::Response::endless(const QByteArray& head, const QByteArray& fillerLine)
 {
-    return {.pieces = {head}, .ending = Ending::Endless, .filler = fillerLine.repeated(16 * 1024 / fillerLine.size())};
+    return {.pieces = {head}, .ending = Ending::Endless, .filler = fillerLine.repeated(qsizetype{16} * 1024 / fillerLine.size())};
 }
 
 struct ScriptedHttpServer::Connection
@@ -111,7 +111,7 @@ void ScriptedHttpServer::write(const std::shared_ptr<Connection>& connection, co
     case Response::Ending::Endless: {
         // Only a little waits to go out at any time: the client's reading sets the pace.
         const auto feed = [socket, filler = response.filler] {
-            while (socket->state() == QAbstractSocket::ConnectedState && socket->bytesToWrite() < 64 * 1024) {
+            while (socket->state() == QAbstractSocket::ConnectedState && socket->bytesToWrite() < qint64{64} * 1024) {
                 socket->write(filler);
             }
         };

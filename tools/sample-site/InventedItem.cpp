@@ -117,7 +117,7 @@ AuctionItem inventedItem(const QString& number, quint32 seed, const QDateTime& o
     item.priceCents = thing.firstBidCents;
     item.bids = random.bounded(0, 20);
     for (int bid = 1; bid < item.bids; ++bid)
-        item.priceCents += 100 * random.bounded(1, 4);
+        item.priceCents += qint64{100} * random.bounded(1, 4);
     item.highBidder = item.bids == 0 ? QStringLiteral("--") : randomBidder(random);
     item.endsAt = openedAt.addSecs(random.bounded(2 * 86400, 9 * 86400));
     item.startedAt = item.endsAt.addDays(-10);

@@ -14,7 +14,7 @@
 namespace {
 
 // A request head larger than this is refused rather than buffered without end.
-constexpr qint64 maxHeadSize = 16 * 1024;
+constexpr qint64 maxHeadSize = qint64{16} * 1024;
 constexpr int idleTimeoutMs = 15'000;
 
 QByteArray reasonPhrase(int status)
