@@ -16,7 +16,9 @@ ScriptedHttpServer::Response ScriptedHttpServer::Response::page(const QByteArray
 
 ScriptedHttpServer::Response ScriptedHttpServer::Response::endless(const QByteArray& head, const QByteArray& fillerLine)
 {
-    return {.pieces = {head}, .ending = Ending::Endless, .filler = fillerLine.repeated(qsizetype{16} * 1024 / fillerLine.size())};
+    return {.pieces = {head},
+            .ending = Ending::Endless,
+            .filler = fillerLine.repeated(qsizetype{16} * 1024 / fillerLine.size())};
 }
 
 struct ScriptedHttpServer::Connection
