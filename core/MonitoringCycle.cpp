@@ -90,7 +90,7 @@ void MonitoringCycle::headerReceived()
 {
     if (std::optional<Message> message = statusMessageFor(m_get.headerText(), m_url)) {
         m_get.abort();
-        report(*message, QString(), false);
+        report(*message, QString(), AfterItem::NextItem);
     }
 }
 
@@ -99,9 +99,9 @@ void MonitoringCycle::bodyReceived(const QByteArray& body)
     const bool cutOff = body.size() >= m_services.limits.bodyBytes;
     const ItemPageReading reading = readItemPage(decodePage(body, m_get.headerValue("Content-Type"), cutOff));
     if (const std::optional<QString> failure = write(reading)) {
-        report(failureMessage(*failure), QString(), true);
+        report(failureMessage(*failure), QString(), AfterItem::Halt);
     } else {
-        closeItem(false);
+        closeItem(AfterItem::NextItem);
     }
 }
 
@@ -109,7 +109,7 @@ void MonitoringCycle::transferFailed(const TransferFailure& failure)
 {
     // No header at all: the message of an empty status.
     report(statusMessageFor(QByteArray(), m_url).value(), transferFailureText(failure, m_services.limits.deadline),
-           false);
+           AfterItem::NextItem);
 }
 
 bool MonitoringCycle::rowReady()
@@ -160,13 +160,13 @@ std::optional<QString> MonitoringCycle::write(const ItemPageReading& reading)
     return reading.failure;
 }
 
-void MonitoringCycle::report(Message message, const QString& cause, bool halt)
+void MonitoringCycle::report(Message message, const QString& cause, AfterItem after)
 {
     const QDateTime now = m_services.clock.now();
     if (rowReady()) {
         ResultsModel::RowState state = m_services.results.state(m_index);
         state.problem = ItemProblem{message.text, cause, now};
-        if (!halt) {
+        if (after == AfterItem::NextItem) {
             state.previousPrice.reset(); // no page came, so its price was not looked at this time
         }
         m_services.results.setRow(m_index, {}, state);
@@ -179,24 +179,24 @@ void MonitoringCycle::report(Message message, const QString& cause, bool halt)
             line += QStringLiteral(" (") + cause + u')';
         }
         Q_EMIT logLine(line);
-        closeItem(false);
+        closeItem(AfterItem::NextItem);
         return;
     }
     message.detail = cause.isEmpty() ? tr("Item #%1").arg(m_itemNumber) : tr("Item #%1: %2").arg(m_itemNumber, cause);
-    if (halt) {
+    if (after == AfterItem::Halt) {
         message.detail += u'\n' + tr("Monitoring stops after this item.");
     }
     message.unprompted = true;
-    m_services.messages.show(message, this, [this, halt] { closeItem(halt); });
+    m_services.messages.show(message, this, [this, after] { closeItem(after); });
 }
 
-void MonitoringCycle::closeItem(bool halt)
+void MonitoringCycle::closeItem(AfterItem after)
 {
     if (m_over) {
         return;
     }
     Q_EMIT statusChanged(QStringLiteral("Stopped"));
-    if (halt) {
+    if (after == AfterItem::Halt) {
         finish(Outcome::Halted);
         return;
     }

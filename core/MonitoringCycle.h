@@ -68,9 +68,11 @@ private:
     bool rowReady();
     // Writes what the page says into the item's row; the failure that ends monitoring, if any.
     std::optional<QString> write(const ItemPageReading& reading);
+    // What follows an item: the next one, or the end of monitoring after a failure that halts it.
+    enum class AfterItem { NextItem, Halt };
     // A problem with the item: its row shows it, then a box or a log line tells it.
-    void report(Message message, const QString& cause, bool halt);
-    void closeItem(bool halt);
+    void report(Message message, const QString& cause, AfterItem after);
+    void closeItem(AfterItem after);
     void finish(Outcome outcome);
 
     Services m_services;
