@@ -104,8 +104,8 @@ void SampleSite::readRequests(QTcpSocket* socket)
         const qsizetype end = headEnd(pending);
         if (end < 0 && pending.size() <= maxHeadSize)
             return;
-        const bool goOn =
-            end < 0 ? sendAnswer(socket, {431, {}, false}, true, false) : answerRequest(socket, socket->read(end));
+        const bool goOn = end < 0 ? sendAnswer(socket, {431, {}, false}, Method::Get, Connection::Close)
+                                  : answerRequest(socket, socket->read(end));
         if (!goOn) {
             // Whatever the client sends later is not read.
             disconnect(socket, &QTcpSocket::readyRead, this, nullptr);
@@ -118,28 +118,28 @@ bool SampleSite::answerRequest(QTcpSocket* socket, const QByteArray& head)
 {
     const QList<QByteArray> requestLine = head.left(head.indexOf('\n')).trimmed().split(' ');
     if (requestLine.size() != 3 || !requestLine[2].startsWith("HTTP/"))
-        return sendAnswer(socket, {400, {}, false}, true, false);
-    const bool keepOpen = keepsConnection(requestLine[2], head);
+        return sendAnswer(socket, {400, {}, false}, Method::Get, Connection::Close);
+    const Connection connection = keepsConnection(requestLine[2], head) ? Connection::KeepOpen : Connection::Close;
     const QByteArray& method = requestLine[0];
     if (method != "GET" && method != "HEAD")
-        return sendAnswer(socket, {405, {}, false}, true, keepOpen, "Allow: GET, HEAD\r\n");
-    const bool withBody = method == "GET";
+        return sendAnswer(socket, {405, {}, false}, Method::Get, connection, "Allow: GET, HEAD\r\n");
+    const Method asked = method == "GET" ? Method::Get : Method::Head;
     const QDateTime now = QDateTime::currentDateTimeUtc();
     const QUrl target = QUrl::fromEncoded(requestLine[1]);
     const QUrlQuery query(target);
     if (target.path() == QLatin1String("/"))
-        return sendAnswer(socket, {200, m_auctions.frontPage(now), false}, withBody, keepOpen);
+        return sendAnswer(socket, {200, m_auctions.frontPage(now), false}, asked, connection);
     if (target.path() == itemPath() && query.hasQueryItem(QStringLiteral("ViewItem"))) {
         const QString number = query.queryItemValue(QStringLiteral("item"), QUrl::FullyDecoded).trimmed();
         const SiteAnswer answer = m_auctions.answer(number, now);
-        return sendAnswer(socket, answer, withBody, keepOpen,
+        return sendAnswer(socket, answer, asked, connection,
                           answer.status == 401 ? QByteArray("WWW-Authenticate: Basic realm=\"Members\"\r\n")
                                                : QByteArray());
     }
-    return sendAnswer(socket, {404, notFoundHtml(QString::fromLatin1(requestLine[1])), false}, withBody, keepOpen);
+    return sendAnswer(socket, {404, notFoundHtml(QString::fromLatin1(requestLine[1])), false}, asked, connection);
 }
 
-bool SampleSite::sendAnswer(QTcpSocket* socket, const SiteAnswer& answer, bool withBody, bool keepOpen,
+bool SampleSite::sendAnswer(QTcpSocket* socket, const SiteAnswer& answer, Method method, Connection connection,
                             const QByteArray& extraHeaders)
 {
     // A stalled item keeps the connection open without a word until the client gives up.
@@ -153,8 +153,9 @@ bool SampleSite::sendAnswer(QTcpSocket* socket, const SiteAnswer& answer, bool w
         response += "Content-Type: text/html; charset=utf-8\r\n";
         response += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
     }
+    const bool keepOpen = connection == Connection::KeepOpen;
     response += keepOpen ? "\r\n" : "Connection: close\r\n\r\n";
-    if (withBody && answer.status != 204)
+    if (method == Method::Get && answer.status != 204)
         response += answer.body;
     socket->write(response);
     if (!keepOpen)

@@ -34,7 +34,10 @@ private:
     void readRequests(QTcpSocket* socket);
     // Whether the connection goes on to the next request.
     bool answerRequest(QTcpSocket* socket, const QByteArray& head);
-    bool sendAnswer(QTcpSocket* socket, const SiteAnswer& answer, bool withBody, bool keepOpen,
+    enum class Method { Get, Head }; // a HEAD is answered without the body
+    enum class Connection { KeepOpen, Close };
+    // Whether the connection goes on, as answerRequest.
+    bool sendAnswer(QTcpSocket* socket, const SiteAnswer& answer, Method method, Connection connection,
                     const QByteArray& extraHeaders = {});
 
     Auctions& m_auctions;
