@@ -32,6 +32,21 @@ private Q_SLOTS:
         QTRY_VERIFY(!log);
     }
 
+    // Escape puts the window away as OK does: it and its lines stay.
+    void escapeHides()
+    {
+        QPointer<LogWindow> log = new LogWindow;
+        log->appendLine(QStringLiteral("one"));
+        log->present();
+        QVERIFY(QTest::qWaitForWindowActive(log));
+        QTest::keyClick(log->findChild<QListView*>(QStringLiteral("logList")), Qt::Key_Escape);
+        QVERIFY(log->isHidden());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(log);
+        QCOMPARE(log->lines(), QStringList{"one"});
+        delete log;
+    }
+
     void oldestLinesGoPastTheLimit()
     {
         LogWindow log;
