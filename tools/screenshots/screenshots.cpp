@@ -103,7 +103,7 @@ int main(int argc, char* argv[])
     application.start();
     int cycles = 0;
     QObject::connect(&application.monitor(), &Monitor::statusChanged, &application, [&](const QString& text) {
-        if (text != u"Timer ON...") {
+        if (text != Monitor::tr("Timer ON...")) {
             return;
         }
         if (++cycles == 1) {
