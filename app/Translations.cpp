@@ -11,7 +11,8 @@ bool install(const QString& name, const QString& folder, const QLocale& language
 {
     auto* translator = new QTranslator(QCoreApplication::instance());
     translator->setObjectName(TranslatorName);
-    if (translator->load(language, name, QStringLiteral("_"), folder) && QCoreApplication::installTranslator(translator)) {
+    if (translator->load(language, name, QStringLiteral("_"), folder) &&
+        QCoreApplication::installTranslator(translator)) {
         return true;
     }
     delete translator;

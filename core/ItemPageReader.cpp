@@ -57,13 +57,17 @@ LabelledValue takeLabelledValue(QStringView label, QStringView& text)
         }
         const qsizetype tagEnd = rest.indexOf(u'>');
         if (tagEnd < 0) {
-            return {Outcome::Failed, {}, QCoreApplication::translate("ItemPageReader", "Unclosed tag after '%1'").arg(label)};
+            return {Outcome::Failed,
+                    {},
+                    QCoreApplication::translate("ItemPageReader", "Unclosed tag after '%1'").arg(label)};
         }
         rest = rest.sliced(tagEnd + 1);
     }
     const qsizetype valueEnd = rest.indexOf(u'<');
     if (valueEnd < 0) {
-        return {Outcome::Failed, {}, QCoreApplication::translate("ItemPageReader", "No tag after the value of '%1'").arg(label)};
+        return {Outcome::Failed,
+                {},
+                QCoreApplication::translate("ItemPageReader", "No tag after the value of '%1'").arg(label)};
     }
     text = rest;
     return {Outcome::Found, rest.left(valueEnd).toString(), {}};
@@ -107,7 +111,8 @@ ItemPageReading readItemPage(QStringView page)
     QStringView running = line.sliced(labelAt + PriceOffset);
     const qsizetype priceEnd = running.indexOf(u'<');
     if (priceEnd < 0) {
-        reading.failure = QCoreApplication::translate("ItemPageReader", "No tag after the price that follows 'Currently'");
+        reading.failure =
+            QCoreApplication::translate("ItemPageReader", "No tag after the price that follows 'Currently'");
         return reading;
     }
     reading.values[static_cast<int>(PageField::Price)] = running.left(priceEnd).toString();
@@ -124,7 +129,8 @@ ItemPageReading readItemPage(QStringView page)
     if (!quantity.trimmed().isEmpty()) {
         number = DecimalText::parse(quantity.trimmed(), DecimalText::Grouping::Thousands);
         if (!number) {
-            reading.failure = QCoreApplication::translate("ItemPageReader", "Quantity '%1' is not a number").arg(quoted(quantity));
+            reading.failure =
+                QCoreApplication::translate("ItemPageReader", "Quantity '%1' is not a number").arg(quoted(quantity));
             return reading;
         }
     }

@@ -5,10 +5,10 @@
 namespace {
 // The grid's titles as the export writes them; the view shows them translated.
 constexpr std::array<const char*, ResultsModel::ColumnCount> Headers = {
-    QT_TRANSLATE_NOOP("ResultsModel", "Item #"),    QT_TRANSLATE_NOOP("ResultsModel", "Seller"),
+    QT_TRANSLATE_NOOP("ResultsModel", "Item #"),         QT_TRANSLATE_NOOP("ResultsModel", "Seller"),
     QT_TRANSLATE_NOOP("ResultsModel", "Highest Bidder"), QT_TRANSLATE_NOOP("ResultsModel", "Current $"),
-    QT_TRANSLATE_NOOP("ResultsModel", "Time Ends"), QT_TRANSLATE_NOOP("ResultsModel", "Time Left"),
-    QT_TRANSLATE_NOOP("ResultsModel", "Quantity"),  QT_TRANSLATE_NOOP("ResultsModel", "# of bids")};
+    QT_TRANSLATE_NOOP("ResultsModel", "Time Ends"),      QT_TRANSLATE_NOOP("ResultsModel", "Time Left"),
+    QT_TRANSLATE_NOOP("ResultsModel", "Quantity"),       QT_TRANSLATE_NOOP("ResultsModel", "# of bids")};
 } // namespace
 
 ResultsModel::ResultsModel(QObject* parent) : QAbstractTableModel(parent) {}

@@ -19,8 +19,10 @@ QString historyErrorLine(const HistoryError& error)
 
 QString historyAdvice(const HistoryError& error)
 {
-    const QString retried = HistoryMessages::tr("Bidorra keeps the changes it sees and tries again at every round; monitoring goes on.");
-    const QString leftAlone = HistoryMessages::tr("The file was left as it is, and monitoring goes on without a history.");
+    const QString retried =
+        HistoryMessages::tr("Bidorra keeps the changes it sees and tries again at every round; monitoring goes on.");
+    const QString leftAlone =
+        HistoryMessages::tr("The file was left as it is, and monitoring goes on without a history.");
     switch (error.cause) {
     case HistoryError::Cause::Busy:
         return HistoryMessages::tr("Another program is using the file.") + u' ' + retried;
@@ -30,17 +32,21 @@ QString historyAdvice(const HistoryError& error)
         return HistoryMessages::tr("Make sure you may read and write the file and its folder.") + u' ' + retried;
     case HistoryError::Cause::Damaged:
         return leftAlone + u' ' +
-               HistoryMessages::tr("To start a new history, end Bidorra and move the file out of the program folder or delete it.");
+               HistoryMessages::tr(
+                   "To start a new history, end Bidorra and move the file out of the program folder or delete it.");
     case HistoryError::Cause::NewerLayout:
         return leftAlone + u' ' +
-               HistoryMessages::tr("Use the newer version of Bidorra, or end Bidorra and move the file out of the program folder "
-                  "to start a new history.");
+               HistoryMessages::tr(
+                   "Use the newer version of Bidorra, or end Bidorra and move the file out of the program folder "
+                   "to start a new history.");
     case HistoryError::Cause::NotRegular:
-        return HistoryMessages::tr("Bidorra neither follows links nor writes to special files. Put the file itself in that place, "
-                  "or remove what is there.") +
+        return HistoryMessages::tr(
+                   "Bidorra neither follows links nor writes to special files. Put the file itself in that place, "
+                   "or remove what is there.") +
                u' ' + retried;
     case HistoryError::Cause::Replaced:
-        return HistoryMessages::tr("Bidorra made a new history.sqlite and goes on with it; the history starts again from here.");
+        return HistoryMessages::tr(
+            "Bidorra made a new history.sqlite and goes on with it; the history starts again from here.");
     case HistoryError::Cause::Other:
         break;
     }

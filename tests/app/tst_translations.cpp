@@ -109,19 +109,37 @@ private Q_SLOTS:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("main") << "mainWindow"
-                              << QStringList{"Bidorra",      "Exit",       "About",
-                                             "Help",         "Setup",      "Pop-up Window Notification",
-                                             "Auction Log",  "Stop",       "Sound Notification",
-                                             "Go",           "Start",      "Save",
-                                             "Log",          "Sound",      "Window",
-                                             "Auction",      "Start Monitoring",  "Show Auction  Log",
-                                             "Save Grid Contents", "Set Pop-up Window Notification", "Exit Program",
-                                             "Item #",       "Highest Bidder", "Current $",
-                                             "Time Ends",    "# of bids"};
+                              << QStringList{"Bidorra",
+                                             "Exit",
+                                             "About",
+                                             "Help",
+                                             "Setup",
+                                             "Pop-up Window Notification",
+                                             "Auction Log",
+                                             "Stop",
+                                             "Sound Notification",
+                                             "Go",
+                                             "Start",
+                                             "Save",
+                                             "Log",
+                                             "Sound",
+                                             "Window",
+                                             "Auction",
+                                             "Start Monitoring",
+                                             "Show Auction  Log",
+                                             "Save Grid Contents",
+                                             "Set Pop-up Window Notification",
+                                             "Exit Program",
+                                             "Item #",
+                                             "Highest Bidder",
+                                             "Current $",
+                                             "Time Ends",
+                                             "# of bids"};
         QTest::newRow("setup") << "setupDialog"
-                               << QStringList{"Setup",      "Notification", "Auction List", "OK",
-                                              "Cancel",     "Timer",        "Check Auction(s) Every", "Alert Me By",
-                                              "Play Sound", "Pop-up Window", "Item #", "<< Remove Item", "Add Item >>"};
+                               << QStringList{
+                                      "Setup",  "Notification",           "Auction List", "OK",         "Cancel",
+                                      "Timer",  "Check Auction(s) Every", "Alert Me By",  "Play Sound", "Pop-up Window",
+                                      "Item #", "<< Remove Item",         "Add Item >>"};
         QTest::newRow("log") << "logWindow" << QStringList{"Auction Log", "OK", "Clear Log"};
         QTest::newRow("about") << "aboutBox" << QStringList{"About Bidorra", "OK", "System Info...", "Version 1.0.0"};
     }

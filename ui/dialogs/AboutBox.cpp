@@ -93,10 +93,7 @@ AboutBox::AboutBox(Messages& messages, QWidget* parent)
 
 QString AboutBox::versionText()
 {
-    return tr("Version %1.%2.%3")
-        .arg(BIDORRA_VERSION_MAJOR)
-        .arg(BIDORRA_VERSION_MINOR)
-        .arg(BIDORRA_VERSION_PATCH);
+    return tr("Version %1.%2.%3").arg(BIDORRA_VERSION_MAJOR).arg(BIDORRA_VERSION_MINOR).arg(BIDORRA_VERSION_PATCH);
 }
 
 void AboutBox::setSystemInfoTools(const QStringList& names, const QStringList& folders)
@@ -117,6 +114,6 @@ void AboutBox::startSystemInfo()
             break;
         }
     }
-    m_messages.show({tr("System Information Is Unavailable At This Time"), QStringLiteral("Bidorra"),
-                     Message::Icon::None});
+    m_messages.show(
+        {tr("System Information Is Unavailable At This Time"), QStringLiteral("Bidorra"), Message::Icon::None});
 }

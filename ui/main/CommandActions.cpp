@@ -20,8 +20,8 @@ CommandActions::CommandActions(Settings& settings, QObject* parent) : QObject(pa
     m_sound = make(tr("&Sound Notification"), tr("S&ound"), tr("Set Sound Notification"), QStringLiteral("sound"));
     m_window = make(tr("&Pop-up Window Notification"), tr("&Window"), tr("Set Pop-up Window Notification"),
                     QStringLiteral("window"));
-    m_notification = make(tr("&Desktop Notification"), tr("Notify"), tr("Set Desktop Notification"),
-                          QStringLiteral("notify"));
+    m_notification =
+        make(tr("&Desktop Notification"), tr("Notify"), tr("Set Desktop Notification"), QStringLiteral("notify"));
     m_report = make(tr("&Report Problems Without Interrupting"), tr("Quietly"),
                     tr("Report problems in the grid and the log, without a message box"), QStringLiteral("problem"));
     m_report->setObjectName(QStringLiteral("reportAction"));
