@@ -46,19 +46,6 @@ private Q_SLOTS:
         QCOMPARE(wanted.size(), windowWanted ? 2 : 1);
     }
 
-    // The menu's first entry brings the window back; the commands follow it.
-    void showEntryHeadsTheMenu()
-    {
-        QWidget window;
-        QMenu menu;
-        const QAction* exit = menu.addAction(QStringLiteral("Exit"));
-        TrayIcon tray(window, menu, Activation::DoubleClick);
-        QSignalSpy wanted(&tray, &TrayIcon::windowWanted);
-        menu.actions().constFirst()->trigger();
-        QCOMPARE(wanted.size(), 1);
-        QCOMPARE(menu.actions().constLast(), exit);
-    }
-
     // Closing hides the window while the icon is in a tray, minimises it where there is none,
     // and closes it for good once the icon is removed.
     void closing()
