@@ -23,5 +23,6 @@ FileError FileError::notRegularMode(unsigned mode)
 QString fileErrorText(const QString& headline, const FileError& error)
 {
     return headline + QStringLiteral("\r\r") +
-           QCoreApplication::translate("FileError", "Error %1: %2").arg(error.number).arg(error.description);
+           QCoreApplication::translate("FileError", "Error %1: %2")
+               .arg(QString::number(error.number), error.description);
 }

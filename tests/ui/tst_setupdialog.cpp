@@ -157,20 +157,20 @@ private Q_SLOTS:
     void keys_data()
     {
         QTest::addColumn<QString>("focus");
-        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<bool>("open");
         QTest::addColumn<QStringList>("items");
-        QTest::newRow("Escape cancels") << "itemField" << int(Qt::Key_Escape) << false << QStringList{"1"};
-        QTest::newRow("Enter in Item # adds") << "itemField" << int(Qt::Key_Return) << true << QStringList{"1", "42"};
-        QTest::newRow("keypad Enter too") << "itemField" << int(Qt::Key_Enter) << true << QStringList{"1", "42"};
-        QTest::newRow("Enter elsewhere, no OK") << "hoursField" << int(Qt::Key_Return) << true << QStringList{"1"};
+        QTest::newRow("Escape cancels") << "itemField" << Qt::Key_Escape << false << QStringList{"1"};
+        QTest::newRow("Enter in Item # adds") << "itemField" << Qt::Key_Return << true << QStringList{"1", "42"};
+        QTest::newRow("keypad Enter too") << "itemField" << Qt::Key_Enter << true << QStringList{"1", "42"};
+        QTest::newRow("Enter elsewhere, no OK") << "hoursField" << Qt::Key_Return << true << QStringList{"1"};
     }
 
     // Escape is Cancel; Enter never stands for OK, and in the item field it adds the item.
     void keys()
     {
         QFETCH(QString, focus);
-        QFETCH(int, key);
+        QFETCH(Qt::Key, key);
         QFETCH(bool, open);
         QFETCH(QStringList, items);
         Settings settings;
@@ -182,7 +182,7 @@ private Q_SLOTS:
         child<QLineEdit>(dialog, "itemField")->setText(QStringLiteral("42"));
         QWidget* field = child<QLineEdit>(dialog, focus.toLatin1().constData());
         field->setFocus();
-        QTest::keyClick(field, Qt::Key(key));
+        QTest::keyClick(field, key);
         QCOMPARE(dialog.isVisible(), open);
         QVERIFY(confirmed.isEmpty());
         QCOMPARE(qobject_cast<QStringListModel*>(child<QListView>(dialog, "itemList")->model())->stringList(), items);
