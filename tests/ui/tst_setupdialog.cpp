@@ -180,6 +180,7 @@ private Q_SLOTS:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         child<QLineEdit>(dialog, "itemField")->setText(QStringLiteral("42"));
+        dialog.findChild<QTabWidget*>()->setCurrentIndex(focus == u"itemField" ? 1 : 0);
         QWidget* field = child<QLineEdit>(dialog, focus.toLatin1().constData());
         field->setFocus();
         QTest::keyClick(field, key);
