@@ -19,7 +19,7 @@ QString historyErrorLine(const HistoryError& error)
 
 QString historyAdvice(const HistoryError& error)
 {
-    const QString retried =
+    QString retried =
         HistoryMessages::tr("Bidorra keeps the changes it sees and tries again at every round; monitoring goes on.");
     const QString leftAlone =
         HistoryMessages::tr("The file was left as it is, and monitoring goes on without a history.");

@@ -175,10 +175,10 @@ void LogWindow::showEvent(QShowEvent* event)
 void LogWindow::keyPressEvent(QKeyEvent* event)
 {
     // Escape puts the window away as OK does; QDialog's own handling would close it, and the
-    // lines with it. Enter presses no button.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    // lines with it. Enter presses no button: none is the default.
+    if (event->matches(QKeySequence::Cancel)) {
         hide();
         return;
     }
-    QWidget::keyPressEvent(event);
+    QDialog::keyPressEvent(event);
 }
