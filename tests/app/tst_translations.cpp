@@ -8,7 +8,6 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -48,7 +47,6 @@ enum class Texts {
 
 QStringList windowTexts(const QWidget& window, Texts which)
 {
-    const bool all = which == Texts::All;
     QStringList found;
     const auto* menu = qobject_cast<const QMenu*>(&window);
     const QMenuBar* bar = window.findChild<QMenuBar*>();
@@ -56,23 +54,25 @@ QStringList windowTexts(const QWidget& window, Texts which)
         found << action->text();
     }
     for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-        found << button->text() << (all ? button->toolTip().section(QStringLiteral(" ("), 0, 0) : QString());
+        found << button->text();
     }
     for (const QLabel* label : window.findChildren<QLabel*>()) {
-        found << (label->buddy() || all ? label->text() : QString());
+        found << (label->buddy() ? label->text() : QString());
     }
     for (const QTabBar* tabs : window.findChildren<QTabBar*>()) {
         for (int tab = 0; tab < tabs->count(); ++tab) {
             found << tabs->tabText(tab);
         }
     }
-    if (all) {
+    if (which == Texts::All) {
         found << window.windowTitle();
-        for (const QGroupBox* box : window.findChildren<QGroupBox*>()) {
-            found << box->title();
-        }
-        for (const QMenu* child : window.findChildren<QMenu*>()) {
-            found << child->title() << windowTexts(*child, Texts::Lettered);
+        for (const QObject* object : window.findChildren<QObject*>()) {
+            for (const char* property : {"text", "title", "toolTip"}) {
+                found << object->property(property).toString().section(QStringLiteral(" ("), 0, 0);
+            }
+            if (const auto* child = qobject_cast<const QMenu*>(object)) {
+                found << windowTexts(*child, Texts::Lettered);
+            }
         }
         for (const QHeaderView* header : window.findChildren<QHeaderView*>()) {
             for (int column = 0; column < header->count(); ++column) {
