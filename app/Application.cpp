@@ -43,12 +43,13 @@ template <typename Interface, typename Real> Interface& chosen(Interface* given,
 
 const QString NotificationKey = QStringLiteral("alerts/desktopNotification");
 const QString ReportKey = QStringLiteral("Monitoring/ReportWithoutInterrupting");
-const QString OpenErrorTitle = QStringLiteral("Error Opening File");
-const QString SaveErrorTitle = QStringLiteral("Error Saving File");
+const char* const OpenErrorTitle = QT_TRANSLATE_NOOP("FileError", "Error Opening File");
+const char* const SaveErrorTitle = QT_TRANSLATE_NOOP("FileError", "Error Saving File");
 
-Message fileMessage(const char* headline, const QString& title, const FileError& error)
+Message fileMessage(const char* headline, const char* title, const FileError& error)
 {
-    return {fileErrorText(QLatin1String(headline), error), title, Message::Icon::Critical};
+    return {fileErrorText(QCoreApplication::translate("FileError", headline), error),
+            QCoreApplication::translate("FileError", title), Message::Icon::Critical};
 }
 
 // A file is missing until the first OK writes it: nothing of it goes unseen.
@@ -75,7 +76,7 @@ Application::Application(const Environment& environment, const Platform& platfor
     qApp->installEventFilter(new RepaintPacer(this));
     m_actions = std::make_unique<CommandActions>(m_settings);
     m_window = std::make_unique<MainWindow>(*m_actions, m_results);
-    m_menu = new QMenu(QStringLiteral("Auction"), m_window.get());
+    m_menu = new QMenu(tr("Auction"), m_window.get());
     m_menu->setObjectName(QStringLiteral("commandMenu"));
     m_actions->fillMenu(*m_menu);
     m_tray =

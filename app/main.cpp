@@ -1,9 +1,11 @@
 #include "app/ProgramFolder.h"
 #include "app/RunOnce.h"
+#include "app/Translations.h"
 #include "core/AuctionSite.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QStandardPaths>
 #include <QTextStream>
 #include <optional>
@@ -46,6 +48,7 @@ int main(int argc, char* argv[])
     const Folders folders = chooseFolders(
         {QCoreApplication::applicationDirPath(), QStringLiteral(BIDORRA_INSTALL_BINDIR),
          QStringLiteral(BIDORRA_INSTALL_DATADIR), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
+    installTranslations(QDir(folders.dataFolder).filePath(QStringLiteral("translations")));
     const QString preferences =
         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/bidorra.conf");
     return runOnce({folders.programFolder, folders.dataFolder, QString::fromLatin1(DefaultSiteHost), preferences});

@@ -2,6 +2,8 @@
 
 #include "core/DecimalText.h"
 
+#include <QCoreApplication>
+
 namespace {
 const QStringView PriceLabel = u"Currently";
 // The label and the fixed markup the site puts between it and the price.
@@ -55,13 +57,17 @@ LabelledValue takeLabelledValue(QStringView label, QStringView& text)
         }
         const qsizetype tagEnd = rest.indexOf(u'>');
         if (tagEnd < 0) {
-            return {Outcome::Failed, {}, QStringLiteral("Unclosed tag after '%1'").arg(label)};
+            return {Outcome::Failed,
+                    {},
+                    QCoreApplication::translate("ItemPageReader", "Unclosed tag after '%1'").arg(label)};
         }
         rest = rest.sliced(tagEnd + 1);
     }
     const qsizetype valueEnd = rest.indexOf(u'<');
     if (valueEnd < 0) {
-        return {Outcome::Failed, {}, QStringLiteral("No tag after the value of '%1'").arg(label)};
+        return {Outcome::Failed,
+                {},
+                QCoreApplication::translate("ItemPageReader", "No tag after the value of '%1'").arg(label)};
     }
     text = rest;
     return {Outcome::Found, rest.left(valueEnd).toString(), {}};
@@ -99,13 +105,14 @@ ItemPageReading readItemPage(QStringView page)
     const qsizetype labelAt = found - (line.data() - page.data());
 
     if (line.size() - labelAt <= PriceOffset) {
-        reading.failure = QStringLiteral("Price not found after 'Currently'");
+        reading.failure = QCoreApplication::translate("ItemPageReader", "Price not found after 'Currently'");
         return reading;
     }
     QStringView running = line.sliced(labelAt + PriceOffset);
     const qsizetype priceEnd = running.indexOf(u'<');
     if (priceEnd < 0) {
-        reading.failure = QStringLiteral("No tag after the price that follows 'Currently'");
+        reading.failure =
+            QCoreApplication::translate("ItemPageReader", "No tag after the price that follows 'Currently'");
         return reading;
     }
     reading.values[static_cast<int>(PageField::Price)] = running.left(priceEnd).toString();
@@ -122,7 +129,8 @@ ItemPageReading readItemPage(QStringView page)
     if (!quantity.trimmed().isEmpty()) {
         number = DecimalText::parse(quantity.trimmed(), DecimalText::Grouping::Thousands);
         if (!number) {
-            reading.failure = QStringLiteral("Quantity '%1' is not a number").arg(quoted(quantity));
+            reading.failure =
+                QCoreApplication::translate("ItemPageReader", "Quantity '%1' is not a number").arg(quoted(quantity));
             return reading;
         }
     }

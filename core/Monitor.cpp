@@ -32,7 +32,7 @@ void Monitor::start()
 
 void Monitor::stop()
 {
-    Q_EMIT statusChanged(QStringLiteral("Closing Connection. Please Wait..."));
+    Q_EMIT statusChanged(tr("Closing Connection. Please Wait..."));
     const bool cycleWasRunning = m_cycle != nullptr;
     if (m_cycle) {
         m_cycle->abort();
@@ -40,11 +40,11 @@ void Monitor::stop()
     m_watching = false;
     m_counting = false;
     updateHeartbeat();
-    Q_EMIT statusChanged(QStringLiteral("Connection Closed"));
+    Q_EMIT statusChanged(tr("Connection Closed"));
     setMonitoring(false);
     if (cycleWasRunning) {
         // The item that was on its way ends as every item does.
-        Q_EMIT statusChanged(QStringLiteral("Stopped"));
+        Q_EMIT statusChanged(tr("Stopped"));
         dropCycle();
         Q_EMIT cycleEnded();
     }
@@ -71,7 +71,7 @@ void Monitor::setMonitoring(bool monitoring)
 // No connection when a cycle is due: the watch takes over until it is back.
 void Monitor::goOffline()
 {
-    Q_EMIT statusChanged(QStringLiteral("Connection Closed"));
+    Q_EMIT statusChanged(tr("Connection Closed"));
     m_connectionOpen = false;
     m_watching = true;
     updateHeartbeat();
@@ -83,20 +83,20 @@ void Monitor::watchTick()
     const bool online = m_services.connectivity.isOnline();
     if (online && !m_connectionOpen) {
         m_connectionOpen = true;
-        Q_EMIT statusChanged(QStringLiteral("Connection Open"));
+        Q_EMIT statusChanged(tr("Connection Open"));
         m_watching = false;
         runCycle();
         return;
     }
     if (!online && m_connectionOpen) {
         m_connectionOpen = false;
-        Q_EMIT statusChanged(QStringLiteral("Connection ended"));
+        Q_EMIT statusChanged(tr("Connection ended"));
         if (m_cycle) {
             m_cycle->cancelTransfer();
         }
     }
     if (!online) {
-        Q_EMIT statusChanged(QStringLiteral("Connection Closed"));
+        Q_EMIT statusChanged(tr("Connection Closed"));
     }
 }
 
@@ -155,7 +155,7 @@ void Monitor::cycleFinished(MonitoringCycle::Outcome outcome)
         setMonitoring(false);
         return;
     }
-    Q_EMIT statusChanged(QStringLiteral("Timer ON..."));
+    Q_EMIT statusChanged(tr("Timer ON..."));
     m_countdownStart.reset();
     m_counting = true;
     updateHeartbeat();

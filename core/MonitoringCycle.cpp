@@ -9,6 +9,7 @@
 #include "platform/Clock.h"
 #include "platform/Messages.h"
 
+#include <QCoreApplication>
 #include <QStringListModel>
 
 namespace {
@@ -26,8 +27,8 @@ constexpr FieldColumn FieldColumns[] = {
 
 Message failureMessage(const QString& description)
 {
-    return {QStringLiteral("Error: ") + description + QStringLiteral(" occurred."),
-            QStringLiteral("Error Retrieving Data"), Message::Icon::Critical};
+    return {QCoreApplication::translate("MonitoringCycle", "Error: %1 occurred.").arg(description),
+            QCoreApplication::translate("MonitoringCycle", "Error Retrieving Data"), Message::Icon::Critical};
 }
 
 QString timeText(const QDateTime& time)
@@ -81,7 +82,7 @@ void MonitoringCycle::fetch(int index)
         m_services.results.setItemCount(static_cast<int>(items.size()));
     }
     m_services.results.setText(index, ResultsModel::ItemNumber, m_itemNumber);
-    Q_EMIT statusChanged(QStringLiteral("Retrieving Item #") + m_itemNumber);
+    Q_EMIT statusChanged(tr("Retrieving Item #%1").arg(m_itemNumber));
     m_url = itemPageUrl(m_services.siteHost, m_itemNumber);
     m_get.start(QUrl(m_url, QUrl::TolerantMode));
 }
@@ -195,7 +196,7 @@ void MonitoringCycle::closeItem(AfterItem after)
     if (m_over) {
         return;
     }
-    Q_EMIT statusChanged(QStringLiteral("Stopped"));
+    Q_EMIT statusChanged(tr("Stopped"));
     if (after == AfterItem::Halt) {
         finish(Outcome::Halted);
         return;

@@ -1,5 +1,7 @@
 #include "core/ResponseStatus.h"
 
+#include <QCoreApplication>
+
 namespace {
 // Control characters of a status line shown as their pictures (U+2400 on), so that a NUL or an
 // escape sequence neither cuts the message short nor disappears in it.
@@ -30,23 +32,28 @@ std::optional<Message> statusMessageFor(const QByteArray& headerText, const QStr
         return std::nullopt;
     }
     if (status == u"204") {
-        return Message{QStringLiteral("Nothing to download!"), QStringLiteral("No Content"), Icon::Information};
+        return Message{QCoreApplication::translate("ResponseStatus", "Nothing to download!"),
+                       QCoreApplication::translate("ResponseStatus", "No Content"), Icon::Information};
     }
     if (status == u"401") {
-        return Message{QStringLiteral("Authorization failed!"), QStringLiteral("Unauthorized"), Icon::Critical};
+        return Message{QCoreApplication::translate("ResponseStatus", "Authorization failed!"),
+                       QCoreApplication::translate("ResponseStatus", "Unauthorized"), Icon::Critical};
     }
     if (status == u"404") {
-        return Message{QStringLiteral("The file, \"") + url + QStringLiteral("\" was not found!"),
-                       QStringLiteral("File Not Found"), Icon::Critical};
+        return Message{QCoreApplication::translate("ResponseStatus", "The file, \"%1\" was not found!").arg(url),
+                       QCoreApplication::translate("ResponseStatus", "File Not Found"), Icon::Critical};
     }
     if (status == u"\r\n") {
-        return Message{QStringLiteral("Cannot establish connection.\r\rCheck your Internet connection and try again."),
-                       QStringLiteral("Cannot Establish Connection"), Icon::Warning};
+        return Message{
+            QCoreApplication::translate(
+                "ResponseStatus", "Cannot establish connection.\r\rCheck your Internet connection and try again."),
+            QCoreApplication::translate("ResponseStatus", "Cannot Establish Connection"), Icon::Warning};
     }
     // The first header line keeps its carriage return.
     const qsizetype lineEnd = headerText.indexOf('\r');
-    const QString firstLine =
-        lineEnd < 0 ? QStringLiteral("<nothing>") : readable(QByteArrayView(headerText).first(lineEnd)) + u'\r';
-    return Message{QStringLiteral("The server returned the following response:\r\r") + firstLine,
-                   QStringLiteral("Error Retrieving Data"), Icon::Critical};
+    const QString firstLine = lineEnd < 0 ? QCoreApplication::translate("ResponseStatus", "<nothing>")
+                                          : readable(QByteArrayView(headerText).first(lineEnd)) + u'\r';
+    return Message{QCoreApplication::translate("ResponseStatus", "The server returned the following response:\r\r") +
+                       firstLine,
+                   QCoreApplication::translate("ResponseStatus", "Error Retrieving Data"), Icon::Critical};
 }

@@ -2,15 +2,20 @@
 
 #include <algorithm>
 
+namespace {
+// The grid's titles as the export writes them; the view shows them translated.
+constexpr std::array<const char*, ResultsModel::ColumnCount> Headers = {
+    QT_TRANSLATE_NOOP("ResultsModel", "Item #"),         QT_TRANSLATE_NOOP("ResultsModel", "Seller"),
+    QT_TRANSLATE_NOOP("ResultsModel", "Highest Bidder"), QT_TRANSLATE_NOOP("ResultsModel", "Current $"),
+    QT_TRANSLATE_NOOP("ResultsModel", "Time Ends"),      QT_TRANSLATE_NOOP("ResultsModel", "Time Left"),
+    QT_TRANSLATE_NOOP("ResultsModel", "Quantity"),       QT_TRANSLATE_NOOP("ResultsModel", "# of bids")};
+} // namespace
+
 ResultsModel::ResultsModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 QString ResultsModel::header(int column)
 {
-    static const std::array<QString, ColumnCount> headers = {
-        QStringLiteral("Item #"),    QStringLiteral("Seller"),    QStringLiteral("Highest Bidder"),
-        QStringLiteral("Current $"), QStringLiteral("Time Ends"), QStringLiteral("Time Left"),
-        QStringLiteral("Quantity"),  QStringLiteral("# of bids")};
-    return column >= 0 && column < ColumnCount ? headers[column] : QString();
+    return column >= 0 && column < ColumnCount ? QString::fromLatin1(Headers[column]) : QString();
 }
 
 void ResultsModel::reset()
@@ -152,5 +157,5 @@ QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return {};
     }
-    return header(section);
+    return section >= 0 && section < ColumnCount ? tr(Headers[section]) : QString();
 }

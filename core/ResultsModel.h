@@ -42,6 +42,7 @@ public:
 
     explicit ResultsModel(QObject* parent = nullptr);
 
+    // A column's title as files keep it, in English whatever the user's language.
     static QString header(int column);
 
     // Back to the header alone; every row and its texts go.

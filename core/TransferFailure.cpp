@@ -15,9 +15,8 @@ QString transferFailureText(const TransferFailure& failure, std::chrono::millise
     case Cause::ConnectionReset:
         return QCoreApplication::translate("TransferFailure", "connection reset");
     case Cause::TimedOut: {
-        const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(deadline).count();
-        return QCoreApplication::translate("TransferFailure", "no answer within %n seconds", nullptr,
-                                           static_cast<int>(seconds));
+        const auto seconds = static_cast<int>(std::chrono::duration_cast<std::chrono::seconds>(deadline).count());
+        return QCoreApplication::translate("TransferFailure", "no answer within %n seconds", nullptr, seconds);
     }
     case Cause::NoAnswer:
         return QCoreApplication::translate("TransferFailure", "the server closed the connection without an answer");

@@ -22,6 +22,7 @@ FileError FileError::notRegularMode(unsigned mode)
 
 QString fileErrorText(const QString& headline, const FileError& error)
 {
-    return headline + QStringLiteral("\r\rError ") + QString::number(error.number) + QStringLiteral(": ") +
-           error.description;
+    return headline + QStringLiteral("\r\r") +
+           QCoreApplication::translate("FileError", "Error %1: %2")
+               .arg(QString::number(error.number), error.description);
 }

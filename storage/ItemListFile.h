@@ -13,7 +13,7 @@ struct ItemListRead
 };
 
 inline constexpr auto ItemListFileName = "list.ini";
-inline constexpr auto ItemListErrorHeadline = "Error with List.ini File";
+inline constexpr auto ItemListErrorHeadline = QT_TRANSLATE_NOOP("FileError", "Error with List.ini File");
 // No item number is longer; a longer line is no item number and is left out.
 inline constexpr qsizetype ItemNumberLimit = 64;
 

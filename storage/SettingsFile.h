@@ -36,7 +36,7 @@ struct SettingsTexts
 };
 
 inline constexpr auto SettingsFileName = "Setup.ini";
-inline constexpr auto SettingsErrorHeadline = "Erro with Setup.ini File";
+inline constexpr auto SettingsErrorHeadline = QT_TRANSLATE_NOOP("FileError", "Erro with Setup.ini File");
 
 SettingsRead loadSettings(const QString& path);
 std::optional<FileError> saveSettings(const QString& path, const SettingsTexts& texts);

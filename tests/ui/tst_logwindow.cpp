@@ -11,6 +11,7 @@ class TestLogWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // OK and Escape put the window away and keep its lines; the close box destroys them.
     void okHidesAndKeepsTheLinesTheCloseBoxDestroysThem()
     {
         QPointer<LogWindow> log = new LogWindow;
@@ -25,6 +26,10 @@ private Q_SLOTS:
         log->appendLine(QStringLiteral("three")); // shown a moment later while the window is open
         QTRY_COMPARE(log->findChild<QListView*>(QStringLiteral("logList"))->model()->rowCount(), 3);
         QCOMPARE(log->lines(), (QStringList{"one", "two", "three"}));
+        QTest::keyClick(log->findChild<QListView*>(QStringLiteral("logList")), Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(log && log->isHidden());
+        QCOMPARE(log->lines().size(), 3);
 
         log->findChild<QPushButton*>(QStringLiteral("clearButton"))->click();
         QVERIFY(log->lines().isEmpty());

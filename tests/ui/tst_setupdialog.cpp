@@ -140,24 +140,52 @@ private Q_SLOTS:
         QCOMPARE(field->text(), kept);
     }
 
-    // An alert toggle acts at once, and the two kept outside the settings file follow the menu's;
-    // Escape and Enter neither cancel nor confirm.
-    void togglesActAtOnceKeysDoNothing()
+    // An alert toggle acts at once, and the two kept outside the settings file follow the menu's.
+    void togglesActAtOnce()
     {
         Settings settings;
         RecordingMessages messages;
         SetupDialog dialog(settings, {}, messages);
-        dialog.show();
-        QSignalSpy confirmed(&dialog, &SetupDialog::confirmed);
         child<QToolButton>(dialog, "popUpToggle")->click();
         QVERIFY(settings.popUpLog());
         child<QToolButton>(dialog, "notificationToggle")->click();
         QVERIFY(settings.desktopNotification());
         settings.setReportWithoutInterrupting(true);
         QVERIFY(child<QCheckBox>(dialog, "reportCheck")->isChecked());
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        QTest::keyClick(&dialog, Qt::Key_Return);
-        QVERIFY(confirmed.isEmpty() && dialog.isVisible());
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<QStringList>("items");
+        QTest::newRow("Escape cancels") << "itemField" << Qt::Key_Escape << false << QStringList{"1"};
+        QTest::newRow("Enter in Item # adds") << "itemField" << Qt::Key_Return << true << QStringList{"1", "42"};
+        QTest::newRow("Enter elsewhere, no OK") << "hoursField" << Qt::Key_Return << true << QStringList{"1"};
+    }
+
+    // Escape is Cancel; Enter never stands for OK, and in the item field it adds the item.
+    void keys()
+    {
+        QFETCH(QString, focus);
+        QFETCH(Qt::Key, key);
+        QFETCH(bool, open);
+        QFETCH(QStringList, items);
+        Settings settings;
+        RecordingMessages messages;
+        SetupDialog dialog(settings, {QStringLiteral("1")}, messages);
+        QSignalSpy confirmed(&dialog, &SetupDialog::confirmed);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        child<QLineEdit>(dialog, "itemField")->setText(QStringLiteral("42"));
+        dialog.findChild<QTabWidget*>()->setCurrentIndex(focus == u"itemField" ? 1 : 0);
+        QWidget* field = child<QLineEdit>(dialog, focus.toLatin1().constData());
+        field->setFocus();
+        QTest::keyClick(field, key);
+        QCOMPARE(dialog.isVisible(), open);
+        QVERIFY(confirmed.isEmpty());
+        QCOMPARE(qobject_cast<QStringListModel*>(child<QListView>(dialog, "itemList")->model())->stringList(), items);
     }
 
     void tabOrderFollowsTheScreen()

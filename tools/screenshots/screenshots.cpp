@@ -3,9 +3,10 @@
 // a high-contrast one. On the sample site a few prices have moved by the second cycle, and item
 // 3141592690, which the site does not have, shows its problem.
 //   bidorra-screenshots HOST OUTPUT_FOLDER [default|dark|contrast]
-// QT_SCALE_FACTOR=2 gives the same at twice the size.
+// QT_SCALE_FACTOR=2 gives the same at twice the size; LANGUAGE=de gives them in German.
 
 #include "app/Application.h"
+#include "app/Translations.h"
 #include "core/Monitor.h"
 #include "ui/main/CommandActions.h"
 #include "ui/main/MainWindow.h"
@@ -74,6 +75,7 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << "usage: bidorra-screenshots HOST OUTPUT_FOLDER [default|dark|contrast]\n";
         return 2;
     }
+    installTranslations(QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("translations")));
     const QString theme = arguments.value(3, QStringLiteral("default"));
     if (theme != u"default") {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -101,7 +103,7 @@ int main(int argc, char* argv[])
     application.start();
     int cycles = 0;
     QObject::connect(&application.monitor(), &Monitor::statusChanged, &application, [&](const QString& text) {
-        if (text != u"Timer ON...") {
+        if (text != Monitor::tr("Timer ON...")) {
             return;
         }
         if (++cycles == 1) {

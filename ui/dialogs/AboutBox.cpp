@@ -28,7 +28,7 @@ AboutBox::AboutBox(Messages& messages, QWidget* parent)
                                         QStringLiteral("kinfocenter")}
 {
     setObjectName(QStringLiteral("aboutBox"));
-    setWindowTitle(QStringLiteral("About Bidorra"));
+    setWindowTitle(tr("About Bidorra"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* icon = new QLabel(this);
@@ -64,10 +64,10 @@ AboutBox::AboutBox(Messages& messages, QWidget* parent)
     auto* rule = new QFrame(this);
     rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("&OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
-    auto* systemInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    auto* systemInfo = new QPushButton(tr("&System Info..."), this);
     systemInfo->setObjectName(QStringLiteral("systemInfoButton"));
     systemInfo->setAutoDefault(false);
 
@@ -93,10 +93,7 @@ AboutBox::AboutBox(Messages& messages, QWidget* parent)
 
 QString AboutBox::versionText()
 {
-    return QStringLiteral("Version %1.%2.%3")
-        .arg(BIDORRA_VERSION_MAJOR)
-        .arg(BIDORRA_VERSION_MINOR)
-        .arg(BIDORRA_VERSION_PATCH);
+    return tr("Version %1.%2.%3").arg(BIDORRA_VERSION_MAJOR).arg(BIDORRA_VERSION_MINOR).arg(BIDORRA_VERSION_PATCH);
 }
 
 void AboutBox::setSystemInfoTools(const QStringList& names, const QStringList& folders)
@@ -117,6 +114,6 @@ void AboutBox::startSystemInfo()
             break;
         }
     }
-    m_messages.show({QStringLiteral("System Information Is Unavailable At This Time"), QStringLiteral("Bidorra"),
-                     Message::Icon::None});
+    m_messages.show(
+        {tr("System Information Is Unavailable At This Time"), QStringLiteral("Bidorra"), Message::Icon::None});
 }

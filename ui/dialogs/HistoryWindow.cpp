@@ -83,7 +83,7 @@ HistoryWindow::HistoryWindow(HistoryStore& store, Messages& messages, const Cloc
     m_cancelExport = new QPushButton(tr("&Cancel Export"), this);
     m_cancelExport->setObjectName(QStringLiteral("cancelExportButton"));
     m_cancelExport->hide();
-    auto* close = new QPushButton(tr("Close"), this);
+    auto* close = new QPushButton(tr("C&lose"), this);
     close->setObjectName(QStringLiteral("closeButton"));
     for (QPushButton* button : {m_exportItem, m_exportAll, m_cancelExport, close}) {
         button->setAutoDefault(false);

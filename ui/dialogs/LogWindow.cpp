@@ -3,6 +3,7 @@
 #include "ui/Colors.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QListView>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -17,7 +18,7 @@ QPushButton* button(const QString& name, const QString& text, QWidget* parent)
 {
     auto* pushButton = new QPushButton(text, parent);
     pushButton->setObjectName(name);
-    // Neither button answers Enter or Escape.
+    // Neither button answers Enter.
     pushButton->setAutoDefault(false);
     return pushButton;
 }
@@ -27,7 +28,7 @@ LogWindow::LogWindow(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("logWindow"));
-    setWindowTitle(QStringLiteral("Auction Log"));
+    setWindowTitle(tr("Auction Log"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     m_lines = new QStringListModel(this);
@@ -50,8 +51,8 @@ LogWindow::LogWindow(QWidget* parent)
             2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent),
         metrics.height() * 12);
 
-    auto* ok = button(QStringLiteral("okButton"), QStringLiteral("OK"), this);
-    auto* clear = button(QStringLiteral("clearButton"), QStringLiteral("Clear Log"), this);
+    auto* ok = button(QStringLiteral("okButton"), tr("&OK"), this);
+    auto* clear = button(QStringLiteral("clearButton"), tr("&Clear Log"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(clear);
@@ -173,6 +174,11 @@ void LogWindow::showEvent(QShowEvent* event)
 
 void LogWindow::keyPressEvent(QKeyEvent* event)
 {
-    // Not QDialog's handling, which would close on Escape and press a button on Enter.
-    QWidget::keyPressEvent(event);
+    // Escape puts the window away as OK does; QDialog's own handling would close it, and the
+    // lines with it. Enter presses no button: none is the default.
+    if (event->matches(QKeySequence::Cancel)) {
+        hide();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

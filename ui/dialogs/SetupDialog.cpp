@@ -93,15 +93,15 @@ SetupDialog::SetupDialog(Settings& settings, const QStringList& items, Messages&
       m_messages(messages)
 {
     setObjectName(QStringLiteral("setupDialog"));
-    setWindowTitle(QStringLiteral("Setup"));
+    setWindowTitle(tr("Setup"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_items = new QStringListModel(items, this);
 
     m_tabs = new QTabWidget(this);
-    m_tabs->addTab(notificationPage(settings), QStringLiteral("Notification"));
-    m_tabs->addTab(auctionListPage(), QStringLiteral("Auction List"));
-    m_ok = button(QStringLiteral("okButton"), QStringLiteral("OK"), this);
-    m_cancel = button(QStringLiteral("cancelButton"), QStringLiteral("Cancel"), this);
+    m_tabs->addTab(notificationPage(settings), tr("&Notification"));
+    m_tabs->addTab(auctionListPage(), tr("Auction &List"));
+    m_ok = button(QStringLiteral("okButton"), tr("&OK"), this);
+    m_cancel = button(QStringLiteral("cancelButton"), tr("&Cancel"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -121,8 +121,8 @@ QWidget* SetupDialog::notificationPage(Settings& settings)
 {
     auto* page = new QWidget;
     const Interval interval = settings.interval();
-    auto* timer = frame(QStringLiteral("Timer"), page);
-    auto* every = new QLabel(QStringLiteral("Check Auction(s) Every"), timer);
+    auto* timer = frame(tr("Timer"), page);
+    auto* every = new QLabel(tr("Check Auction(s) &Every"), timer);
     m_hours = timeField(QStringLiteral("hoursField"), tr("Hours"), interval.hours, timer);
     m_minutes = timeField(QStringLiteral("minutesField"), tr("Minutes"), interval.minutes, timer);
     m_seconds = timeField(QStringLiteral("secondsField"), tr("Seconds"), interval.seconds, timer);
@@ -141,14 +141,14 @@ QWidget* SetupDialog::notificationPage(Settings& settings)
         timeRow->addWidget(control, 0, Qt::AlignVCenter);
     }
 
-    auto* alerts = frame(QStringLiteral("Alert Me By"), page);
-    m_sound = alertToggle(QStringLiteral("soundToggle"), QStringLiteral("Play Sound"), QStringLiteral("sound"),
+    auto* alerts = frame(tr("Alert Me By"), page);
+    m_sound = alertToggle(QStringLiteral("soundToggle"), tr("&Play Sound"), QStringLiteral("sound"),
                           settings.playSound(), alerts);
-    m_popUp = alertToggle(QStringLiteral("popUpToggle"), QStringLiteral("Pop-up Window"), QStringLiteral("window"),
+    m_popUp = alertToggle(QStringLiteral("popUpToggle"), tr("Pop-up &Window"), QStringLiteral("window"),
                           settings.popUpLog(), alerts);
-    m_notification = alertToggle(QStringLiteral("notificationToggle"), tr("Desktop Notification"),
+    m_notification = alertToggle(QStringLiteral("notificationToggle"), tr("&Desktop Notification"),
                                  QStringLiteral("notify"), settings.desktopNotification(), alerts);
-    m_report = new QCheckBox(tr("Report problems without interrupting"), alerts);
+    m_report = new QCheckBox(tr("&Report problems without interrupting"), alerts);
     m_report->setObjectName(QStringLiteral("reportCheck"));
     m_report->setToolTip(tr("A problem with an item marks its row and goes into the log; no message box waits "
                             "for OK, and monitoring goes on."));
@@ -185,14 +185,14 @@ QWidget* SetupDialog::auctionListPage()
 {
     auto* page = new QWidget;
     auto* box = frame(QString(), page);
-    auto* label = new QLabel(QStringLiteral("Item #"), box);
+    auto* label = new QLabel(tr("&Item #"), box);
     m_itemField = new QLineEdit(box);
     m_itemField->setObjectName(QStringLiteral("itemField"));
     m_itemField->setValidator(new ItemNumberValidator(m_itemField));
     m_itemField->setToolTip(tr("An item number, or an item page's address pasted from the browser"));
     label->setBuddy(m_itemField);
-    m_remove = button(QStringLiteral("removeButton"), QStringLiteral("<< Remove Item"), box);
-    m_add = button(QStringLiteral("addButton"), QStringLiteral("Add Item >>"), box);
+    m_remove = button(QStringLiteral("removeButton"), tr("<< Re&move Item"), box);
+    m_add = button(QStringLiteral("addButton"), tr("&Add Item >>"), box);
     m_itemView = new QListView(box);
     m_itemView->setObjectName(QStringLiteral("itemList"));
     m_itemView->setAccessibleName(tr("Watched items"));
@@ -213,6 +213,7 @@ QWidget* SetupDialog::auctionListPage()
     layout->addWidget(box);
 
     connect(m_add, &QPushButton::clicked, this, &SetupDialog::addItem);
+    connect(m_itemField, &QLineEdit::returnPressed, this, &SetupDialog::addItem);
     connect(m_remove, &QPushButton::clicked, this, &SetupDialog::removeItem);
     return page;
 }
@@ -257,8 +258,8 @@ bool SetupDialog::eventFilter(QObject* watched, QEvent* event)
 
 void SetupDialog::keyPressEvent(QKeyEvent* event)
 {
-    // Neither Enter nor Escape answers for OK or Cancel here.
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    // Escape cancels as QDialog has it; Enter never answers for OK (in the item field it adds).
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
         return;
     }

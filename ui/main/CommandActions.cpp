@@ -9,32 +9,26 @@
 
 CommandActions::CommandActions(Settings& settings, QObject* parent) : QObject(parent)
 {
-    m_start = make(QStringLiteral("Go"), QStringLiteral("Start"), QStringLiteral("Start Monitoring"),
-                   QStringLiteral("start"));
-    m_stop =
-        make(QStringLiteral("Stop"), QStringLiteral("Stop"), QStringLiteral("Stop Monitoring"), QStringLiteral("stop"));
-    m_save = make(QString(), QStringLiteral("Save"), QStringLiteral("Save Grid Contents"), QStringLiteral("save"));
-    m_log = make(QStringLiteral("Auction Log"), QStringLiteral("Log"), QStringLiteral("Show Auction  Log"),
-                 QStringLiteral("log"));
-    m_history = make(QStringLiteral("Price History"), QStringLiteral("History"), QStringLiteral("Show Price History"),
-                     QStringLiteral("history"));
-    m_setup = make(QStringLiteral("Setup"), QStringLiteral("Setup"), QStringLiteral("Program Setup"),
-                   QStringLiteral("setup"));
-    m_sound = make(QStringLiteral("Sound Notification"), QStringLiteral("Sound"),
-                   QStringLiteral("Set Sound Notification"), QStringLiteral("sound"));
-    m_window = make(QStringLiteral("Pop-up Window Notification"), QStringLiteral("Window"),
-                    QStringLiteral("Set Pop-up Window Notification"), QStringLiteral("window"));
-    m_notification = make(QStringLiteral("Desktop Notification"), QStringLiteral("Notify"),
-                          QStringLiteral("Set Desktop Notification"), QStringLiteral("notify"));
-    m_report = make(tr("Report Problems Without Interrupting"), tr("Quietly"),
+    // The menus' texts and the toolbar's carry Alt letters of their own: each letter is taken
+    // once in the menu and once among the window's buttons and its menu bar.
+    m_start = make(tr("&Go"), tr("&Start"), tr("Start Monitoring"), QStringLiteral("start"));
+    m_stop = make(tr("St&op"), tr("S&top"), tr("Stop Monitoring"), QStringLiteral("stop"));
+    m_save = make(QString(), tr("Sa&ve"), tr("Save Grid Contents"), QStringLiteral("save"));
+    m_log = make(tr("Auction &Log"), tr("&Log"), tr("Show Auction  Log"), QStringLiteral("log"));
+    m_history = make(tr("Price His&tory"), tr("&History"), tr("Show Price History"), QStringLiteral("history"));
+    m_setup = make(tr("S&etup"), tr("S&etup"), tr("Program Setup"), QStringLiteral("setup"));
+    m_sound = make(tr("&Sound Notification"), tr("S&ound"), tr("Set Sound Notification"), QStringLiteral("sound"));
+    m_window = make(tr("&Pop-up Window Notification"), tr("&Window"), tr("Set Pop-up Window Notification"),
+                    QStringLiteral("window"));
+    m_notification =
+        make(tr("&Desktop Notification"), tr("Notify"), tr("Set Desktop Notification"), QStringLiteral("notify"));
+    m_report = make(tr("&Report Problems Without Interrupting"), tr("Quietly"),
                     tr("Report problems in the grid and the log, without a message box"), QStringLiteral("problem"));
     m_report->setObjectName(QStringLiteral("reportAction"));
     m_report->setIcon(QIcon()); // a menu entry only: its check mark shows better without a picture
-    m_help = make(QStringLiteral("Help"), QStringLiteral("Help"), QStringLiteral("Open Help"), QStringLiteral("help"));
-    m_about = make(QStringLiteral("About"), QStringLiteral("About"), QStringLiteral("About Bidorra"),
-                   QStringLiteral("about"));
-    m_exit =
-        make(QStringLiteral("Exit"), QStringLiteral("Exit"), QStringLiteral("Exit Program"), QStringLiteral("exit"));
+    m_help = make(tr("&Help"), tr("Hel&p"), tr("Open Help"), QStringLiteral("help"));
+    m_about = make(tr("&About"), tr("A&bout"), tr("About Bidorra"), QStringLiteral("about"));
+    m_exit = make(tr("E&xit"), tr("E&xit"), tr("Exit Program"), QStringLiteral("exit"));
 
     m_start->setShortcut(Qt::Key_F5);
     m_stop->setShortcut(Qt::SHIFT | Qt::Key_F5);

@@ -2,6 +2,7 @@
 
 #include "ui/Icons.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -24,6 +25,13 @@ TrayIcon::TrayIcon(QWidget& window, QMenu& menu, Activation activation, QObject*
 {
     m_icon.setIcon(Icons::program());
     m_icon.setToolTip(QStringLiteral("Bidorra"));
+    // The way back to the window heads the command menu.
+    auto* showWindow = new QAction(tr("Show &Bidorra"), this);
+    showWindow->setObjectName(QStringLiteral("showWindowAction"));
+    const QList<QAction*> commands = menu.actions();
+    menu.insertAction(commands.value(0), showWindow);
+    menu.insertSeparator(commands.value(0));
+    connect(showWindow, &QAction::triggered, this, &TrayIcon::windowWanted);
     m_icon.setContextMenu(&menu);
     connect(&m_icon, &QSystemTrayIcon::activated, this, &TrayIcon::activated);
     connect(&m_icon, &QSystemTrayIcon::messageClicked, this, &TrayIcon::windowWanted);
