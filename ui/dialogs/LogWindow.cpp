@@ -127,7 +127,7 @@ std::optional<QString> LogWindow::itemNumberIn(const QString& line)
 
 void LogWindow::present()
 {
-    acceptFocus(true);
+    setActivation(Activation::WhenShown);
     show();
     raise();
     activateWindow();
@@ -138,15 +138,16 @@ void LogWindow::popUp()
     if (!isVisible()) {
         // Window managers differ in which hint they honour; with both, none hands it the keyboard.
         setAttribute(Qt::WA_ShowWithoutActivating, true);
-        acceptFocus(false);
+        setActivation(Activation::WhenClicked);
         show();
     }
     raise();
 }
 
 // A window that does not accept the focus takes it again once the user clicks into it.
-void LogWindow::acceptFocus(bool accept)
+void LogWindow::setActivation(Activation activation)
 {
+    const bool accept = activation == Activation::WhenShown;
     setAttribute(Qt::WA_ShowWithoutActivating, !accept);
     winId(); // the native window must exist for its hint to be set
     windowHandle()->setFlag(Qt::WindowDoesNotAcceptFocus, !accept);
@@ -160,7 +161,7 @@ void LogWindow::acceptFocus(bool accept)
 bool LogWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == windowHandle() && event->type() == QEvent::MouseButtonPress) {
-        acceptFocus(true);
+        setActivation(Activation::WhenShown);
         activateWindow();
     }
     return QDialog::eventFilter(watched, event);

@@ -39,7 +39,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void acceptFocus(bool accept);
+    // Whether the window takes the keyboard when it comes up, or only once the user clicks it.
+    enum class Activation { WhenShown, WhenClicked };
+    void setActivation(Activation activation);
     void flush();
 
     QListView* m_view;

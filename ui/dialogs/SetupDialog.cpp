@@ -169,8 +169,8 @@ QWidget* SetupDialog::notificationPage(Settings& settings)
     for (QLineEdit* field : {m_hours, m_minutes, m_seconds}) {
         field->installEventFilter(this);
     }
-    connect(arrows, &UpDownArrows::upPressed, this, [this] { arrow(true); });
-    connect(arrows, &UpDownArrows::downPressed, this, [this] { arrow(false); });
+    connect(arrows, &UpDownArrows::upPressed, this, [this] { stepActiveField(Step::Up); });
+    connect(arrows, &UpDownArrows::downPressed, this, [this] { stepActiveField(Step::Down); });
     connect(m_sound, &QToolButton::toggled, &settings, &Settings::setPlaySound);
     connect(m_popUp, &QToolButton::toggled, &settings, &Settings::setPopUpLog);
     // These two are no part of the settings file: they follow the menu's toggles both ways.
@@ -279,11 +279,11 @@ QLineEdit* SetupDialog::activeField() const
     return m_hours;
 }
 
-void SetupDialog::arrow(bool up)
+void SetupDialog::stepActiveField(Step step)
 {
     QLineEdit* field = activeField();
     const int limit = m_activeField == TimeField::Hours ? HourLimit : MinuteSecondLimit;
-    field->setText(up ? TimeFieldArrows::up(field->text(), limit) : TimeFieldArrows::down(field->text()));
+    field->setText(step == Step::Up ? TimeFieldArrows::up(field->text(), limit) : TimeFieldArrows::down(field->text()));
 }
 
 void SetupDialog::addItem()

@@ -42,7 +42,8 @@ private:
     QWidget* auctionListPage();
     void arrangeTabOrder();
     QLineEdit* activeField() const;
-    void arrow(bool up);
+    enum class Step { Up, Down };
+    void stepActiveField(Step step);
     void addItem();
     void removeItem();
     void confirm();
