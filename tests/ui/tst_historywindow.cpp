@@ -6,12 +6,15 @@
 #include "ui/dialogs/HistoryWindow.h"
 #include "ui/dialogs/PriceChart.h"
 
+#include <QChart>
 #include <QDir>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTableView>
+#include <ctime>
 
 namespace {
 const QDateTime Noon(QDate(2026, 12, 5), QTime(12, 0, 0), Qt::UTC);
@@ -82,6 +85,59 @@ private Q_SLOTS:
             return points.isEmpty() ? 0.0 : points.last().y();
         };
         QTRY_COMPARE(lastPrice(), 452.0);
+    }
+
+    // Local times name their zone: the table's title as at the newest row, a time on the other
+    // side of a change to or from summer time its own; the chart's time axis every name its span
+    // has. The price axis names the currency when all prices share one.
+    void timesNameTheirZone_data()
+    {
+        QTest::addColumn<QStringList>("rows"); // "date price", at noon UTC
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("oldest");
+        QTest::addColumn<QString>("timeAxis");
+        QTest::addColumn<QString>("priceAxis");
+
+        QTest::newRow("winter") << QStringList{"2026-12-01 $5.00", "2026-12-02 $6.00"} << "Time (CET)"
+                                << "2026-12-01 13:00:00" << "Time (CET)" << "Price ($)";
+        QTest::newRow("summer, then winter")
+            << QStringList{"2026-10-20 US $5.00", "2026-11-02 EUR 6.00"} << "Time (CET)"
+            << "2026-10-20 14:00:00 CEST" << "Time (CEST/CET)" << "Price";
+    }
+
+    void timesNameTheirZone()
+    {
+        QFETCH(QStringList, rows);
+        QFETCH(QString, title);
+        QFETCH(QString, oldest);
+        QFETCH(QString, timeAxis);
+        QFETCH(QString, priceAxis);
+
+        const QByteArray zone = qgetenv("TZ");
+        qputenv("TZ", "Europe/Berlin");
+        tzset();
+        const auto restore = qScopeGuard([zone] {
+            qputenv("TZ", zone);
+            tzset();
+        });
+        History history;
+        for (const QString& row : std::as_const(rows)) {
+            ItemPageReading page;
+            page.values[0] = row.section(u' ', 1);
+            history.store.record(QStringLiteral("1001"), page,
+                                 QDateTime(QDate::fromString(row.section(u' ', 0, 0), Qt::ISODate), QTime(12, 0), Qt::UTC));
+        }
+        history.store.write();
+        history.clock.current = Noon;
+        std::unique_ptr<HistoryWindow> window(history.window());
+        window->showItem(QStringLiteral("1001"));
+        const HistoryTableModel& model = *window->table();
+        QCOMPARE(model.headerData(HistoryTableModel::Time, Qt::Horizontal).toString(), title);
+        QCOMPARE(model.index(model.rowCount() - 1, HistoryTableModel::Time).data().toString(), oldest);
+        QCOMPARE(model.index(0, HistoryTableModel::Time).data().toString().size(), 19); // no zone of its own
+        const QChart* chart = window->chart()->chart();
+        QTRY_COMPARE(chart->axes(Qt::Vertical).first()->titleText(), priceAxis);
+        QCOMPARE(chart->axes(Qt::Horizontal).first()->titleText(), timeAxis);
     }
 
     // An export goes on in slices; closing the window completes it, Cancel drops it and leaves
