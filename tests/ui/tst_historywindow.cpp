@@ -136,7 +136,8 @@ private Q_SLOTS:
         QCOMPARE(model.index(model.rowCount() - 1, HistoryTableModel::Time).data().toString(), oldest);
         QCOMPARE(model.index(0, HistoryTableModel::Time).data().toString().size(), 19); // no zone of its own
         const QChart* chart = window->chart()->chart();
-        QTRY_COMPARE(chart->axes(Qt::Vertical).first()->titleText(), priceAxis);
+        QTRY_COMPARE(window->chart()->pricePoints().size(), 4); // read whole
+        QCOMPARE(chart->axes(Qt::Vertical).first()->titleText(), priceAxis);
         QCOMPARE(chart->axes(Qt::Horizontal).first()->titleText(), timeAxis);
     }
 
