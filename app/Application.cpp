@@ -131,9 +131,8 @@ void Application::wire()
     connect(m_actions->stop(), &QAction::triggered, m_monitor.get(), &Monitor::stop);
     connect(m_actions->save(), &QAction::triggered, this, &Application::saveGrid);
     connect(m_actions->log(), &QAction::triggered, this, [this] { logWindowMade().present(); });
-    connect(m_actions->history(), &QAction::triggered, this, [this] {
-        m_history->showItem(m_window->resultsView()->currentItemNumber());
-    });
+    connect(m_actions->history(), &QAction::triggered, this,
+            [this] { m_history->showItem(m_window->resultsView()->currentItemNumber()); });
     connect(m_actions->setup(), &QAction::triggered, this, &Application::showSetup);
     connect(m_actions->help(), &QAction::triggered, this, &Application::openHelp);
     connect(m_actions->about(), &QAction::triggered, this, &Application::showAbout);

@@ -8,8 +8,8 @@
 QString zoneName(const QDateTime& moment)
 {
     const QString abbreviation = QTimeZone::systemTimeZone().abbreviation(moment);
-    if (!abbreviation.isEmpty() && std::all_of(abbreviation.cbegin(), abbreviation.cend(),
-                                               [](QChar c) { return c.isLetter(); })) {
+    if (!abbreviation.isEmpty() &&
+        std::all_of(abbreviation.cbegin(), abbreviation.cend(), [](QChar c) { return c.isLetter(); })) {
         return abbreviation;
     }
     const int offset = moment.toLocalTime().offsetFromUtc();

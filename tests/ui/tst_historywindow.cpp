@@ -99,10 +99,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("priceAxis");
 
         QTest::newRow("winter") << QStringList{"2026-12-01 $5.00", "2026-12-02 $6.00"} << "Time (CET)"
-                                << "2026-12-01 13:00:00" << "Time (CET)" << "Price ($)";
+                                << "2026-12-01 13:00:00"
+                                << "Time (CET)"
+                                << "Price ($)";
         QTest::newRow("summer, then winter")
             << QStringList{"2026-10-20 US $5.00", "2026-11-02 EUR 6.00"} << "Time (CET)"
-            << "2026-10-20 14:00:00 CEST" << "Time (CEST/CET)" << "Price";
+            << "2026-10-20 14:00:00 CEST"
+            << "Time (CEST/CET)"
+            << "Price";
     }
 
     void timesNameTheirZone()
@@ -124,8 +128,9 @@ private Q_SLOTS:
         for (const QString& row : std::as_const(rows)) {
             ItemPageReading page;
             page.values[0] = row.section(u' ', 1);
-            history.store.record(QStringLiteral("1001"), page,
-                                 QDateTime(QDate::fromString(row.section(u' ', 0, 0), Qt::ISODate), QTime(12, 0), Qt::UTC));
+            history.store.record(
+                QStringLiteral("1001"), page,
+                QDateTime(QDate::fromString(row.section(u' ', 0, 0), Qt::ISODate), QTime(12, 0), Qt::UTC));
         }
         history.store.write();
         history.clock.current = Noon;

@@ -35,23 +35,28 @@ private Q_SLOTS:
         QTest::newRow("item numbers as numbers")
             << int(ResultsModel::ItemNumber) << QStringList{"900", "10000", "95", "2000"} << "95,900,2000,10000,"
             << "10000,2000,900,95,";
-        QTest::newRow("counts as numbers") << int(ResultsModel::Bids) << QStringList{"12", "1,024", "3", ""}
-                                           << "1002,1000,1001,1003," << "1001,1000,1002,1003,";
-        QTest::newRow("prices by amount") << int(ResultsModel::Price)
-                                          << QStringList{"US $1,234.56", "$99.00", "US $150.00", "--"}
-                                          << "1001,1002,1000,1003," << "1000,1002,1001,1003,";
+        QTest::newRow("counts as numbers")
+            << int(ResultsModel::Bids) << QStringList{"12", "1,024", "3", ""} << "1002,1000,1001,1003,"
+            << "1001,1000,1002,1003,";
+        QTest::newRow("prices by amount")
+            << int(ResultsModel::Price) << QStringList{"US $1,234.56", "$99.00", "US $150.00", "--"}
+            << "1001,1002,1000,1003,"
+            << "1000,1002,1001,1003,";
         QTest::newRow("end times by time in their zones")
             << int(ResultsModel::EndTime)
             << QStringList{"Dec-14-26 21:36:10 PST", "Apr-02-27 08:00:00 PDT", "Dec-14-26 23:00:00 EST",
                            "Dec-09-26 23:59:59 PST"}
-            << "1003,1002,1000,1001," << "1001,1000,1002,1003,";
+            << "1003,1002,1000,1001,"
+            << "1001,1000,1002,1003,";
         QTest::newRow("time left by time")
             << int(ResultsModel::TimeLeft)
             << QStringList{"9 days 0 hours +", "3 hours 5 mins +", "Auction has ended.", "45 mins 10 secs"}
-            << "1002,1003,1001,1000," << "1000,1001,1003,1002,";
-        QTest::newRow("names regardless of case") << int(ResultsModel::Seller)
-                                                  << QStringList{"bob (12)", "Alice (3)", "alfred (40)", ""}
-                                                  << "1002,1001,1000,1003," << "1000,1001,1002,1003,";
+            << "1002,1003,1001,1000,"
+            << "1000,1001,1003,1002,";
+        QTest::newRow("names regardless of case")
+            << int(ResultsModel::Seller) << QStringList{"bob (12)", "Alice (3)", "alfred (40)", ""}
+            << "1002,1001,1000,1003,"
+            << "1000,1001,1002,1003,";
     }
 
     void headerClicksSortTheView()

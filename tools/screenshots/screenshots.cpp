@@ -1,18 +1,24 @@
 // Takes screenshots of the real windows: the main window after two cycles ten seconds apart
 // against a site, the Setup dialog and the about box, in the desktop's colours, a dark palette or
 // a high-contrast one. On the sample site a few prices have moved by the second cycle, and item
-// 3141592690, which the site does not have, shows its problem.
-//   bidorra-screenshots HOST OUTPUT_FOLDER [default|dark|contrast]
+// 3141592690, which the site does not have, shows its problem. "history" instead runs eight
+// cycles four seconds apart, then takes the main window sorted by price, highest first, and the
+// price history of the item at the top.
+//   bidorra-screenshots HOST OUTPUT_FOLDER [default|dark|contrast|history]
 // QT_SCALE_FACTOR=2 gives the same at twice the size.
 
 #include "app/Application.h"
+#include "app/HistoryFeature.h"
 #include "core/Monitor.h"
+#include "ui/dialogs/HistoryWindow.h"
 #include "ui/main/CommandActions.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/ResultsView.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QHeaderView>
 #include <QSettings>
 #include <QStyleFactory>
 #include <QTemporaryDir>
@@ -64,6 +70,23 @@ void save(QWidget* widget, const QString& path)
     widget->grab().save(path);
     QTextStream(stdout) << path << Qt::endl;
 }
+
+// The grid sorted by price, then the history of the item at its top.
+void saveSortedAndHistory(Application& application, const QString& folder)
+{
+    ResultsView* grid = application.mainWindow().resultsView();
+    grid->horizontalHeader()->setSortIndicator(ResultsModel::Price, Qt::DescendingOrder);
+    grid->setCurrentIndex(grid->model()->index(0, 0));
+    application.actions().stop()->trigger();
+    QTimer::singleShot(300, &application, [&application, folder] {
+        save(&application.mainWindow(), QDir(folder).filePath(QStringLiteral("main-sorted.png")));
+        application.actions().history()->trigger();
+        QTimer::singleShot(1500, &application, [&application, folder] {
+            save(application.history().window(), QDir(folder).filePath(QStringLiteral("history.png")));
+            QCoreApplication::exit(0);
+        });
+    });
+}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -71,11 +94,12 @@ int main(int argc, char* argv[])
     QApplication qt(argc, argv);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() < 3) {
-        QTextStream(stderr) << "usage: bidorra-screenshots HOST OUTPUT_FOLDER [default|dark|contrast]\n";
+        QTextStream(stderr) << "usage: bidorra-screenshots HOST OUTPUT_FOLDER [default|dark|contrast|history]\n";
         return 2;
     }
     const QString theme = arguments.value(3, QStringLiteral("default"));
-    if (theme != u"default") {
+    const bool history = theme == u"history";
+    if (theme != u"default" && !history) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setPalette(theme == u"dark" ? dark() : highContrast());
     }
@@ -104,11 +128,15 @@ int main(int argc, char* argv[])
         if (text != u"Timer ON...") {
             return;
         }
-        if (++cycles == 1) {
-            QTimer::singleShot(10000, &application, [&] {
+        if (++cycles < (history ? 8 : 2)) {
+            QTimer::singleShot(history ? 4000 : 10000, &application, [&] {
                 application.actions().stop()->trigger();
                 application.actions().start()->trigger();
             });
+            return;
+        }
+        if (history) {
+            QTimer::singleShot(300, &application, [&] { saveSortedAndHistory(application, arguments[2]); });
             return;
         }
         QTimer::singleShot(300, &application, [&] {

@@ -7,8 +7,8 @@
 
 // One item's stored rows for the history window's table, newest at the top, times in the
 // user's own time zone. The time column's title names the zone as it was at the newest row; a
-// time from the other side of a change to or from summer time names its own. Rows are read from the store a page at a time as the view scrolls down
-// to them, and rows stored while it is shown come in at the top.
+// time from the other side of a change to or from summer time names its own. Rows are read from the store a page at a
+// time as the view scrolls down to them, and rows stored while it is shown come in at the top.
 class HistoryTableModel : public QAbstractTableModel
 {
     Q_OBJECT

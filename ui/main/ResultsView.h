@@ -10,9 +10,9 @@ class ResultsSortModel;
 // The grid of watched items. A click on a column's header sorts the rows by it, a second click
 // the other way round, a third brings back the list's order. Columns are fitted to their widest
 // text, except a column the user sized by dragging its edge: it keeps that width until its edge
-// is double-clicked. Enter or a double-click on a row asks for that item's page. A row whose last check failed shows a problem sign before
-// its number, a price that changed in the latest cycle stands out; their tooltips say more.
-// With no rows, the grid says how to fill it.
+// is double-clicked. Enter or a double-click on a row asks for that item's page. A row whose last check failed shows a
+// problem sign before its number, a price that changed in the latest cycle stands out; their tooltips say more. With no
+// rows, the grid says how to fill it.
 class ResultsView : public QTableView
 {
     Q_OBJECT
