@@ -1,15 +1,16 @@
 // Takes screenshots of the real windows: the main window after two cycles ten seconds apart
 // against a site, the Setup dialog and the about box, in the desktop's colours, a dark palette or
 // a high-contrast one. On the sample site a few prices have moved by the second cycle, and item
-// 3141592690, which the site does not have, shows its problem. "history" instead runs eight
-// cycles four seconds apart, then takes the main window sorted by price, highest first, and the
-// price history of the item at the top.
+// 3141592690, which the site does not have, shows its problem. "history" instead runs twenty
+// cycles three seconds apart, then takes the main window sorted by price, highest first, with
+// the item that changed most often chosen, and that item's price history.
 //   bidorra-screenshots HOST OUTPUT_FOLDER [default|dark|contrast|history]
 // QT_SCALE_FACTOR=2 gives the same at twice the size.
 
 #include "app/Application.h"
 #include "app/HistoryFeature.h"
 #include "core/Monitor.h"
+#include "storage/HistoryStore.h"
 #include "ui/dialogs/HistoryWindow.h"
 #include "ui/main/CommandActions.h"
 #include "ui/main/MainWindow.h"
@@ -71,12 +72,20 @@ void save(QWidget* widget, const QString& path)
     QTextStream(stdout) << path << Qt::endl;
 }
 
-// The grid sorted by price, then the history of the item at its top.
+// The grid sorted by price with the item of the longest history chosen, then its history.
 void saveSortedAndHistory(Application& application, const QString& folder)
 {
     ResultsView* grid = application.mainWindow().resultsView();
     grid->horizontalHeader()->setSortIndicator(ResultsModel::Price, Qt::DescendingOrder);
-    grid->setCurrentIndex(grid->model()->index(0, 0));
+    qsizetype longest = 0;
+    for (int row = 0; row < grid->model()->rowCount(); ++row) {
+        const QString item = grid->model()->index(row, ResultsModel::ItemNumber).data().toString();
+        const qsizetype rows = application.history().store().rowsBefore(item, 0, 1000).rows.size();
+        if (rows > longest) {
+            longest = rows;
+            grid->setCurrentIndex(grid->model()->index(row, 0));
+        }
+    }
     application.actions().stop()->trigger();
     QTimer::singleShot(300, &application, [&application, folder] {
         save(&application.mainWindow(), QDir(folder).filePath(QStringLiteral("main-sorted.png")));
@@ -128,8 +137,8 @@ int main(int argc, char* argv[])
         if (text != u"Timer ON...") {
             return;
         }
-        if (++cycles < (history ? 8 : 2)) {
-            QTimer::singleShot(history ? 4000 : 10000, &application, [&] {
+        if (++cycles < (history ? 20 : 2)) {
+            QTimer::singleShot(history ? 3000 : 10000, &application, [&] {
                 application.actions().stop()->trigger();
                 application.actions().start()->trigger();
             });

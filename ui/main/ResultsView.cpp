@@ -173,10 +173,16 @@ void ResultsView::makeFitter()
     delete m_fitter;
     const QFontMetrics headerMetrics(horizontalHeader()->font());
     const int room = padding(*this);
+    // A title leaves room for the arrow that shows the column sorts the grid.
+    const int arrowRoom = style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, this) +
+                          style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
     // The fitter counts the results' own rows: their order does not change a width.
     m_fitter = new ColumnFitter(
         m_results, cellMeasure(),
-        [headerMetrics, room](const QString& text) { return headerMetrics.horizontalAdvance(text) + room; }, this);
+        [headerMetrics, room, arrowRoom](const QString& text) {
+            return headerMetrics.horizontalAdvance(text) + room + arrowRoom;
+        },
+        this);
     m_fitter->setKeptWidths(m_kept);
     connect(m_fitter, &ColumnFitter::widthsChanged, this, &ResultsView::applyWidths);
     m_fitter->setAvailableWidth(viewport()->width());
