@@ -3,7 +3,7 @@
 // a high-contrast one. On the sample site a few prices have moved by the second cycle, and item
 // 3141592690, which the site does not have, shows its problem. "history" instead runs twenty
 // cycles three seconds apart, then takes the main window sorted by price, highest first, with
-// the item that changed most often chosen, and that item's price history.
+// the item whose price changed most often chosen, and that item's price history.
 //   bidorra-screenshots HOST OUTPUT_FOLDER [default|dark|contrast|history]
 // QT_SCALE_FACTOR=2 gives the same at twice the size.
 
@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QHeaderView>
+#include <QSet>
 #include <QSettings>
 #include <QStyleFactory>
 #include <QTemporaryDir>
@@ -72,17 +73,20 @@ void save(QWidget* widget, const QString& path)
     QTextStream(stdout) << path << Qt::endl;
 }
 
-// The grid sorted by price with the item of the longest history chosen, then its history.
+// The grid sorted by price with the item whose price changed most often chosen, then its history.
 void saveSortedAndHistory(Application& application, const QString& folder)
 {
     ResultsView* grid = application.mainWindow().resultsView();
     grid->horizontalHeader()->setSortIndicator(ResultsModel::Price, Qt::DescendingOrder);
-    qsizetype longest = 0;
+    qsizetype most = 0;
     for (int row = 0; row < grid->model()->rowCount(); ++row) {
         const QString item = grid->model()->index(row, ResultsModel::ItemNumber).data().toString();
-        const qsizetype rows = application.history().store().rowsBefore(item, 0, 1000).rows.size();
-        if (rows > longest) {
-            longest = rows;
+        QSet<QString> prices;
+        for (const Observation& seen : application.history().store().rowsBefore(item, 0, 1000).rows) {
+            prices.insert(seen.value(PageField::Price).value_or(QString()));
+        }
+        if (!item.isEmpty() && prices.size() > most) {
+            most = prices.size();
             grid->setCurrentIndex(grid->model()->index(row, 0));
         }
     }
