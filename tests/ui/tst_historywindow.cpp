@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTableView>
 #include <ctime>
@@ -51,6 +50,13 @@ class TestHistoryWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // A zone with summer time; the other tests do not mind which.
+    void initTestCase()
+    {
+        qputenv("TZ", "Europe/Berlin");
+        tzset();
+    }
+
     // Nothing stored yet: a sentence instead of empty axes. Then the table reads a page of rows
     // at a time, newest first, as the view scrolls to them, and rows stored while it shows come
     // in at the top.
@@ -108,13 +114,6 @@ private Q_SLOTS:
         QFETCH(QStringList, rows);
         QFETCH(QStringList, shown);
 
-        const QByteArray zone = qgetenv("TZ");
-        qputenv("TZ", "Europe/Berlin");
-        tzset();
-        const auto restore = qScopeGuard([zone] {
-            qputenv("TZ", zone);
-            tzset();
-        });
         History history;
         for (const QString& row : std::as_const(rows)) {
             ItemPageReading page;
