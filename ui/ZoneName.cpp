@@ -7,7 +7,7 @@
 
 QString zoneName(const QDateTime& moment)
 {
-    const QString abbreviation = QTimeZone::systemTimeZone().abbreviation(moment);
+    QString abbreviation = QTimeZone::systemTimeZone().abbreviation(moment);
     if (!abbreviation.isEmpty() &&
         std::all_of(abbreviation.cbegin(), abbreviation.cend(), [](QChar c) { return c.isLetter(); })) {
         return abbreviation;

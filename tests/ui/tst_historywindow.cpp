@@ -33,7 +33,7 @@ struct History
         for (int price = first; price < first + count; ++price) {
             ItemPageReading page;
             page.values[0] = QStringLiteral("$%1.00").arg(price);
-            store.record(itemNumber, page, Noon.addSecs(60 * price));
+            store.record(itemNumber, page, Noon.addSecs(qint64{60} * price));
         }
         store.write();
     }
