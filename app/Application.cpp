@@ -43,6 +43,7 @@ template <typename Interface, typename Real> Interface& chosen(Interface* given,
 
 const QString NotificationKey = QStringLiteral("alerts/desktopNotification");
 const QString ReportKey = QStringLiteral("Monitoring/ReportWithoutInterrupting");
+const QString ColumnWidthsKey = QStringLiteral("mainWindow/columnWidths");
 const char* const OpenErrorTitle = QT_TRANSLATE_NOOP("FileError", "Error Opening File");
 const char* const SaveErrorTitle = QT_TRANSLATE_NOOP("FileError", "Error Saving File");
 
@@ -85,6 +86,25 @@ Application::Application(const Environment& environment, const Platform& platfor
     m_history = std::make_unique<HistoryFeature>(HistoryFeature::Services{
         *m_monitor, m_messages, m_clock, m_preferences, m_environment.programFolder, platform.keepHistory});
     wire();
+    keepColumnWidths();
+}
+
+// The widths the user gave the grid's columns (0 for a fitted one), written as they change.
+void Application::keepColumnWidths()
+{
+    ResultsView* grid = m_window->resultsView();
+    QList<int> widths;
+    for (const QVariant& width : m_preferences.value(ColumnWidthsKey).toList()) {
+        widths << width.toInt();
+    }
+    grid->setKeptWidths(widths);
+    connect(grid, &ResultsView::keptWidthsChanged, this, [this, grid] {
+        QVariantList kept;
+        for (const int width : grid->keptWidths()) {
+            kept << width;
+        }
+        m_preferences.setValue(ColumnWidthsKey, kept);
+    });
 }
 
 // The options beyond the settings file live in the preferences, off until the user turns them
@@ -112,10 +132,8 @@ void Application::wire()
     connect(m_actions->stop(), &QAction::triggered, m_monitor.get(), &Monitor::stop);
     connect(m_actions->save(), &QAction::triggered, this, &Application::saveGrid);
     connect(m_actions->log(), &QAction::triggered, this, [this] { logWindowMade().present(); });
-    connect(m_actions->history(), &QAction::triggered, this, [this] {
-        const QModelIndex current = m_window->resultsView()->currentIndex();
-        m_history->showItem(current.isValid() ? m_results.text(current.row(), ResultsModel::ItemNumber) : QString());
-    });
+    connect(m_actions->history(), &QAction::triggered, this,
+            [this] { m_history->showItem(m_window->resultsView()->currentItemNumber()); });
     connect(m_actions->setup(), &QAction::triggered, this, &Application::showSetup);
     connect(m_actions->help(), &QAction::triggered, this, &Application::openHelp);
     connect(m_actions->about(), &QAction::triggered, this, &Application::showAbout);

@@ -103,6 +103,7 @@ private:
     void openHelp();
     void openItem(const QString& itemNumber);
     void keepPreferences();
+    void keepColumnWidths();
     void wire();
 
     Environment m_environment;

@@ -23,7 +23,15 @@ bool isCurrency(QStringView text)
 }
 } // namespace
 
-std::optional<double> priceAmount(QStringView text)
+namespace {
+struct PriceParts
+{
+    QStringView before;
+    double amount;
+    QStringView after;
+};
+
+std::optional<PriceParts> readPrice(QStringView text)
 {
     text = text.trimmed();
     qsizetype first = 0;
@@ -40,5 +48,24 @@ std::optional<double> priceAmount(QStringView text)
     // The number between: digits with commas between groups of three, and cents after a point.
     const std::optional<DecimalText> number =
         DecimalText::parse(text.sliced(first, last - first + 1), DecimalText::Grouping::Thousands);
-    return number ? std::optional(number->toDouble()) : std::nullopt;
+    if (!number) {
+        return std::nullopt;
+    }
+    return PriceParts{text.first(first).trimmed(), number->toDouble(), text.sliced(last + 1).trimmed()};
+}
+} // namespace
+
+std::optional<double> priceAmount(QStringView text)
+{
+    const std::optional<PriceParts> price = readPrice(text);
+    return price ? std::optional(price->amount) : std::nullopt;
+}
+
+QString priceCurrency(QStringView text)
+{
+    const std::optional<PriceParts> price = readPrice(text);
+    if (!price) {
+        return {};
+    }
+    return (price->before.isEmpty() ? price->after : price->before).toString();
 }

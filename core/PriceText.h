@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringView>
 #include <optional>
 
@@ -9,3 +10,7 @@
 // cents and commas between groups of three digits. Anything else ("EUR 12,50", "1.234,56",
 // "--", "no bids") is no amount we can be sure of, and gives nothing.
 std::optional<double> priceAmount(QStringView text);
+
+// The currency a price text shows, before or after its amount and trimmed: "US $" for
+// "US $1,234.56", "USD" for "1,000 USD"; empty for a text that is no price we can read.
+QString priceCurrency(QStringView text);

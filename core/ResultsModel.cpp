@@ -1,5 +1,9 @@
 #include "core/ResultsModel.h"
 
+#include "core/DecimalText.h"
+#include "core/ItemTimes.h"
+#include "core/PriceText.h"
+
 #include <algorithm>
 
 namespace {
@@ -117,6 +121,8 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         const RowState& state = m_rows[index.row()].state;
         return (index.column() == ItemNumber && state.problem) || (index.column() == Price && state.previousPrice);
     }
+    case SortRole:
+        return sortKey(index);
     case Qt::ToolTipRole:
     case Qt::AccessibleDescriptionRole: {
         const QStringList lines = stateLines(index);
@@ -150,6 +156,29 @@ QStringList ResultsModel::stateLines(const QModelIndex& index) const
         return {tr("Changed from %1 in the latest check.").arg(*state.previousPrice)};
     }
     return {};
+}
+
+QVariant ResultsModel::sortKey(const QModelIndex& index) const
+{
+    const QString& text = m_rows[index.row()].texts[index.column()];
+    const auto number = [](const auto& value) { return value ? QVariant(static_cast<double>(*value)) : QVariant(); };
+    switch (index.column()) {
+    case Seller:
+    case HighBidder:
+        return text.trimmed().isEmpty() ? QVariant() : QVariant(text);
+    case Price:
+        return number(priceAmount(text));
+    case EndTime: {
+        const std::optional<QDateTime> end = endTime(text);
+        return end ? QVariant(static_cast<double>(end->toSecsSinceEpoch())) : QVariant();
+    }
+    case TimeLeft:
+        return number(secondsLeft(text));
+    default: {
+        const std::optional<DecimalText> count = DecimalText::parse(text, DecimalText::Grouping::Thousands);
+        return count ? QVariant(count->toDouble()) : QVariant();
+    }
+    }
 }
 
 QVariant ResultsModel::headerData(int section, Qt::Orientation orientation, int role) const

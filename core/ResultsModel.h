@@ -27,8 +27,10 @@ class ResultsModel : public QAbstractTableModel
 public:
     enum Column { ItemNumber, Seller, HighBidder, Price, EndTime, TimeLeft, Quantity, Bids, ColumnCount };
     // For the view: true on the Item # cell of a row with a problem, and on the price cell of a
-    // row whose price changed in the latest cycle.
-    enum Role { MarkRole = Qt::UserRole + 1 };
+    // row whose price changed in the latest cycle. SortRole: what a cell is ordered by, a number
+    // (counts as numbers, a price by its amount, times in seconds) or, for names, the text;
+    // nothing for a cell that shows no such value.
+    enum Role { MarkRole = Qt::UserRole + 1, SortRole };
 
     struct RowState
     {
@@ -72,6 +74,7 @@ private:
     };
     // What the cell's tooltip and accessible description say of its row's state; empty for none.
     QStringList stateLines(const QModelIndex& index) const;
+    QVariant sortKey(const QModelIndex& index) const;
 
     std::vector<Row> m_rows;
 };

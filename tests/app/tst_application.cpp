@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -261,7 +262,7 @@ private Q_SLOTS:
         QVERIFY(program.folder.read(QStringLiteral("Grid Data.csv")).contains(",1001,bob (12),joe (3),US $4,500.00,"));
 
         // The History command shows the item of the grid's current row; Export All writes every item's rows.
-        program.application->mainWindow().resultsView()->setCurrentIndex(program.application->results().index(0, 0));
+        program.application->mainWindow().resultsView()->setCurrentIndex(grid->model()->index(0, 0));
         program.actions().history()->trigger();
         HistoryWindow* window = program.application->history().window();
         QVERIFY(window->isVisible());
@@ -283,8 +284,7 @@ private Q_SLOTS:
         QVERIFY(exported.wait());
         QCOMPARE(program.folder.read(QStringLiteral("all.csv")).count("\r\n"), 1 + 2 + 2);
 
-        Q_EMIT program.application->mainWindow().resultsView()->doubleClicked(
-            program.application->results().index(0, 3));
+        Q_EMIT grid->doubleClicked(grid->model()->index(0, 3));
         program.actions().help()->trigger();
         QCOMPARE(program.shell.opened,
                  (QList<QUrl>{program.site.url(QString::fromLatin1(ItemPages::target(QStringLiteral("1001")))),
@@ -300,6 +300,25 @@ private Q_SLOTS:
 
     // A lock another program holds on the history: one message for each run of failed cycles,
     // saying what is wrong and what to do, and what those cycles saw is stored once it is gone.
+    // A column the user sized keeps its width in the next run, until a double-click on its edge
+    // gives it back to the fitting.
+    void columnWidthKeptAcrossRuns()
+    {
+        Program program;
+        program.start();
+        const auto header = [&program] { return program.application->mainWindow().resultsView()->horizontalHeader(); };
+        header()->resizeSection(ResultsModel::Seller, 333); // as dragging its edge does
+        program.application.reset();
+        program.start();
+        QCOMPARE(header()->sectionSize(ResultsModel::Seller), 333);
+        const QPoint edge(header()->sectionViewportPosition(ResultsModel::Seller) + 332, header()->height() / 2);
+        QTest::mouseDClick(header()->viewport(), Qt::LeftButton, {}, edge);
+        QVERIFY(header()->sectionSize(ResultsModel::Seller) != 333);
+        program.application.reset();
+        program.start();
+        QVERIFY(header()->sectionSize(ResultsModel::Seller) != 333);
+    }
+
     void historyFailuresAreToldOnceAndTriedAgain()
     {
         Program program;

@@ -6,12 +6,14 @@
 #include "ui/dialogs/HistoryWindow.h"
 #include "ui/dialogs/PriceChart.h"
 
+#include <QChart>
 #include <QDir>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
+#include <ctime>
 
 namespace {
 const QDateTime Noon(QDate(2026, 12, 5), QTime(12, 0, 0), Qt::UTC);
@@ -31,7 +33,7 @@ struct History
         for (int price = first; price < first + count; ++price) {
             ItemPageReading page;
             page.values[0] = QStringLiteral("$%1.00").arg(price);
-            store.record(itemNumber, page, Noon.addSecs(60 * price));
+            store.record(itemNumber, page, Noon.addSecs(qint64{60} * price));
         }
         store.write();
     }
@@ -48,6 +50,13 @@ class TestHistoryWindow : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // A zone with summer time; the other tests do not mind which.
+    void initTestCase()
+    {
+        qputenv("TZ", "Europe/Berlin");
+        tzset();
+    }
+
     // Nothing stored yet: a sentence instead of empty axes. Then the table reads a page of rows
     // at a time, newest first, as the view scrolls to them, and rows stored while it shows come
     // in at the top.
@@ -82,6 +91,49 @@ private Q_SLOTS:
             return points.isEmpty() ? 0.0 : points.last().y();
         };
         QTRY_COMPARE(lastPrice(), 452.0);
+    }
+
+    // Local times name their zone: the table's title as at the newest row, a time on the other
+    // side of a change to or from summer time its own; the chart's time axis every name its span
+    // has. The price axis names the currency when all prices share one.
+    void timesNameTheirZone_data()
+    {
+        QTest::addColumn<QStringList>("rows");  // "date price", at noon UTC
+        QTest::addColumn<QStringList>("shown"); // title, newest and oldest time, time and price axes
+
+        QTest::newRow("winter") << QStringList{"2026-12-01 $5.00", "2026-12-02 $6.00"}
+                                << QStringList{"Time (CET)", "2026-12-02 13:00:00", "2026-12-01 13:00:00", "Time (CET)",
+                                               "Price ($)"};
+        QTest::newRow("summer, then winter")
+            << QStringList{"2026-10-20 US $5.00", "2026-11-02 EUR 6.00"}
+            << QStringList{"Time (CET)", "2026-11-02 13:00:00", "2026-10-20 14:00:00 CEST", "Time (CEST/CET)", "Price"};
+    }
+
+    void timesNameTheirZone()
+    {
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, shown);
+
+        History history;
+        for (const QString& row : std::as_const(rows)) {
+            ItemPageReading page;
+            page.values[0] = row.section(u' ', 1);
+            const QDate day = QDate::fromString(row.section(u' ', 0, 0), Qt::ISODate);
+            history.store.record(QStringLiteral("1001"), page, QDateTime(day, QTime(12, 0), Qt::UTC));
+        }
+        history.store.write();
+        history.clock.current = Noon;
+        std::unique_ptr<HistoryWindow> window(history.window());
+        window->showItem(QStringLiteral("1001"));
+        QTRY_COMPARE(window->chart()->pricePoints().size(), 4); // read whole
+        const HistoryTableModel& model = *window->table();
+        const QChart* chart = window->chart()->chart();
+        QCOMPARE((QStringList{model.headerData(HistoryTableModel::Time, Qt::Horizontal).toString(),
+                              model.index(0, HistoryTableModel::Time).data().toString(),
+                              model.index(1, HistoryTableModel::Time).data().toString(),
+                              chart->axes(Qt::Horizontal).first()->titleText(),
+                              chart->axes(Qt::Vertical).first()->titleText()}),
+                 shown);
     }
 
     // An export goes on in slices; closing the window completes it, Cancel drops it and leaves

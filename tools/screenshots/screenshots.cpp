@@ -1,19 +1,27 @@
 // Takes screenshots of the real windows: the main window after two cycles ten seconds apart
 // against a site, the Setup dialog and the about box, in the desktop's colours, a dark palette or
 // a high-contrast one. On the sample site a few prices have moved by the second cycle, and item
-// 3141592690, which the site does not have, shows its problem.
-//   bidorra-screenshots HOST OUTPUT_FOLDER [default|dark|contrast]
+// 3141592690, which the site does not have, shows its problem. "history" instead runs twenty
+// cycles three seconds apart, then takes the main window sorted by price, highest first, with
+// the item whose price changed most often chosen, and that item's price history.
+//   bidorra-screenshots HOST OUTPUT_FOLDER [default|dark|contrast|history]
 // QT_SCALE_FACTOR=2 gives the same at twice the size; LANGUAGE=de gives them in German.
 
 #include "app/Application.h"
+#include "app/HistoryFeature.h"
 #include "app/Translations.h"
 #include "core/Monitor.h"
+#include "storage/HistoryStore.h"
+#include "ui/dialogs/HistoryWindow.h"
 #include "ui/main/CommandActions.h"
 #include "ui/main/MainWindow.h"
+#include "ui/main/ResultsView.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QHeaderView>
+#include <QSet>
 #include <QSettings>
 #include <QStyleFactory>
 #include <QTemporaryDir>
@@ -65,6 +73,34 @@ void save(QWidget* widget, const QString& path)
     widget->grab().save(path);
     QTextStream(stdout) << path << Qt::endl;
 }
+
+// The grid sorted by price with the item whose price changed most often chosen, then its history.
+void saveSortedAndHistory(Application& application, const QString& folder)
+{
+    ResultsView* grid = application.mainWindow().resultsView();
+    grid->horizontalHeader()->setSortIndicator(ResultsModel::Price, Qt::DescendingOrder);
+    qsizetype most = 0;
+    for (int row = 0; row < grid->model()->rowCount(); ++row) {
+        const QString item = grid->model()->index(row, ResultsModel::ItemNumber).data().toString();
+        QSet<QString> prices;
+        for (const Observation& seen : application.history().store().rowsBefore(item, 0, 1000).rows) {
+            prices.insert(seen.value(PageField::Price).value_or(QString()));
+        }
+        if (!item.isEmpty() && prices.size() > most) {
+            most = prices.size();
+            grid->setCurrentIndex(grid->model()->index(row, 0));
+        }
+    }
+    application.actions().stop()->trigger();
+    QTimer::singleShot(300, &application, [&application, folder] {
+        save(&application.mainWindow(), QDir(folder).filePath(QStringLiteral("sorted.png")));
+        application.actions().history()->trigger();
+        QTimer::singleShot(1500, &application, [&application, folder] {
+            save(application.history().window(), QDir(folder).filePath(QStringLiteral("history.png")));
+            QCoreApplication::exit(0);
+        });
+    });
+}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -72,12 +108,13 @@ int main(int argc, char* argv[])
     QApplication qt(argc, argv);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() < 3) {
-        QTextStream(stderr) << "usage: bidorra-screenshots HOST OUTPUT_FOLDER [default|dark|contrast]\n";
+        QTextStream(stderr) << "usage: bidorra-screenshots HOST OUTPUT_FOLDER [default|dark|contrast|history]\n";
         return 2;
     }
     installTranslations(QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("translations")));
     const QString theme = arguments.value(3, QStringLiteral("default"));
-    if (theme != u"default") {
+    const bool history = theme == u"history";
+    if (theme != u"default" && !history) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setPalette(theme == u"dark" ? dark() : highContrast());
     }
@@ -106,11 +143,15 @@ int main(int argc, char* argv[])
         if (text != Monitor::tr("Timer ON...")) {
             return;
         }
-        if (++cycles == 1) {
-            QTimer::singleShot(10000, &application, [&] {
+        if (++cycles < (history ? 20 : 2)) {
+            QTimer::singleShot(history ? 3000 : 10000, &application, [&] {
                 application.actions().stop()->trigger();
                 application.actions().start()->trigger();
             });
+            return;
+        }
+        if (history) {
+            QTimer::singleShot(300, &application, [&] { saveSortedAndHistory(application, arguments[2]); });
             return;
         }
         QTimer::singleShot(300, &application, [&] {

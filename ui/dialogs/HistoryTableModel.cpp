@@ -1,5 +1,7 @@
 #include "ui/dialogs/HistoryTableModel.h"
 
+#include "ui/ZoneName.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -8,8 +10,19 @@ constexpr PageField ColumnFields[] = {PageField::Price,   PageField::Bids,   Pag
                                       PageField::EndTime, PageField::Seller, PageField::HighBidder};
 } // namespace
 
-HistoryTableModel::HistoryTableModel(HistoryStore& store, QObject* parent) : QAbstractTableModel(parent), m_store(store)
+HistoryTableModel::HistoryTableModel(HistoryStore& store, QObject* parent)
+    : QAbstractTableModel(parent), m_store(store), m_zone(zoneName(QDateTime::currentDateTimeUtc()))
 {}
+
+// The zone the title names follows the newest row.
+void HistoryTableModel::rowsRead()
+{
+    const QString zone = zoneName(m_rows.isEmpty() ? QDateTime::currentDateTimeUtc() : m_rows.first().time);
+    if (zone != m_zone) {
+        m_zone = zone;
+        Q_EMIT headerDataChanged(Qt::Horizontal, Time, Time);
+    }
+}
 
 void HistoryTableModel::showItem(const QString& itemNumber)
 {
@@ -20,6 +33,7 @@ void HistoryTableModel::showItem(const QString& itemNumber)
     m_atEnd = itemNumber.isEmpty();
     endResetModel();
     fetchMore({});
+    rowsRead();
 }
 
 void HistoryTableModel::refresh()
@@ -45,6 +59,7 @@ void HistoryTableModel::refresh()
     QList<Observation> newest(read.rows.crbegin(), read.rows.crend());
     m_rows = newest + m_rows;
     endInsertRows();
+    rowsRead();
 }
 
 bool HistoryTableModel::canFetchMore(const QModelIndex& parent) const
@@ -91,7 +106,9 @@ QVariant HistoryTableModel::data(const QModelIndex& index, int role) const
     const Observation& row = m_rows.at(index.row());
     if (index.column() == Time) {
         if (role == Qt::DisplayRole) {
-            return row.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+            const QString local = row.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+            const QString zone = zoneName(row.time);
+            return zone == m_zone ? local : local + u' ' + zone;
         }
         if (role == Qt::ToolTipRole) {
             return row.time.toUTC().toString(Qt::ISODate);
@@ -111,7 +128,7 @@ QVariant HistoryTableModel::headerData(int section, Qt::Orientation orientation,
     }
     switch (section) {
     case Time:
-        return tr("Time");
+        return tr("Time (%1)").arg(m_zone);
     case Price:
         return tr("Price");
     case Bids:

@@ -6,8 +6,9 @@
 #include <QList>
 
 // One item's stored rows for the history window's table, newest at the top, times in the
-// user's own time zone. Rows are read from the store a page at a time as the view scrolls down
-// to them, and rows stored while it is shown come in at the top.
+// user's own time zone. The time column's title names the zone as it was at the newest row; a
+// time from the other side of a change to or from summer time names its own. Rows are read from the store a page at a
+// time as the view scrolls down to them, and rows stored while it is shown come in at the top.
 class HistoryTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -35,9 +36,12 @@ Q_SIGNALS:
     void readFailed();
 
 private:
+    void rowsRead();
+
     HistoryStore& m_store;
     QString m_itemNumber;
     QList<Observation> m_rows; // newest first
     bool m_atEnd = true;
     std::optional<HistoryError> m_error;
+    QString m_zone;
 };

@@ -3,6 +3,7 @@
 #include "core/DecimalText.h"
 #include "core/PriceText.h"
 #include "ui/Colors.h"
+#include "ui/ZoneName.h"
 
 #include <QDateTimeAxis>
 #include <QEvent>
@@ -94,7 +95,6 @@ PriceChart::PriceChart(QWidget* parent) : QChartView(parent)
     m_timeAxis->setTickCount(5);
     m_priceAxis = new QValueAxis(chart);
     m_priceAxis->setLabelFormat(QStringLiteral("%.2f"));
-    m_priceAxis->setTitleText(tr("Price"));
     m_bidAxis = new QValueAxis(chart);
     m_bidAxis->setLabelFormat(QStringLiteral("%d"));
     m_bidAxis->setTitleText(tr("Bids"));
@@ -140,13 +140,19 @@ void PriceChart::clear()
     m_bidSteps = {};
     m_first.reset();
     m_last.reset();
+    m_currencies.clear();
 }
 
 void PriceChart::addRows(const QList<Observation>& rows)
 {
     for (const Observation& row : rows) {
         const double time = static_cast<double>(row.time.toMSecsSinceEpoch());
-        m_priceSteps.add(time, priceAmount(row.value(PageField::Price).value_or(QString())));
+        const QString price = row.value(PageField::Price).value_or(QString());
+        const std::optional<double> amount = priceAmount(price);
+        m_priceSteps.add(time, amount);
+        if (amount) {
+            m_currencies.insert(priceCurrency(price));
+        }
         m_bidSteps.add(time, bidCount(row));
     }
     if (!rows.isEmpty()) {
@@ -174,6 +180,9 @@ void PriceChart::showUntil(const QDateTime& until)
         last = last.addSecs(30);
     }
     m_timeAxis->setRange(first, last);
+    m_timeAxis->setTitleText(tr("Time (%1)").arg(zoneNames(first, last)));
+    const QString currency = m_currencies.size() == 1 ? *m_currencies.cbegin() : QString();
+    m_priceAxis->setTitleText(currency.isEmpty() ? tr("Price") : tr("Price (%1)").arg(currency));
     m_timeAxis->setFormat(first.daysTo(last) >= 1 ? QStringLiteral("MMM d HH:mm") : QStringLiteral("HH:mm:ss"));
     const auto [priceLow, priceHigh] = span(prices, 1.0);
     m_priceAxis->setRange(priceLow, priceHigh);

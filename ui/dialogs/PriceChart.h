@@ -5,6 +5,7 @@
 #include <QChartView>
 #include <QList>
 #include <QPointF>
+#include <QSet>
 #include <optional>
 
 class QDateTimeAxis;
@@ -13,7 +14,8 @@ class QValueAxis;
 
 // One item's price over time as steps, with its number of bids on a second scale. A price
 // that cannot be read as an amount is left out; the step before it goes on. Only changes are
-// stored, so the last value holds until the time given: it is what the item still shows.
+// stored, so the last value holds until the time given: it is what the item still shows. The
+// time axis names the user's time zone, the price axis the currency all prices shown share.
 class PriceChart : public QChartView
 {
     Q_OBJECT
@@ -47,6 +49,7 @@ private:
     Steps m_bidSteps;
     std::optional<QDateTime> m_first;
     std::optional<QDateTime> m_last;
+    QSet<QString> m_currencies;
 
     QLineSeries* m_price;
     QLineSeries* m_bids;

@@ -40,13 +40,27 @@ void ColumnFitter::setAvailableWidth(int width)
     }
 }
 
-std::array<int, ColumnFitter::Columns> ColumnFitter::shareOut(std::array<int, Columns> widths, int available)
+void ColumnFitter::setKeptWidths(const KeptWidths& kept)
 {
+    if (m_kept != kept) {
+        m_kept = kept;
+        fit();
+    }
+}
+
+std::array<int, ColumnFitter::Columns> ColumnFitter::shareOut(std::array<int, Columns> widths, const KeptWidths& kept,
+                                                              int available)
+{
+    int fitted = 0;
+    for (int column = 0; column < Columns; ++column) {
+        widths[column] = kept[column].value_or(widths[column]);
+        fitted += kept[column] ? 0 : 1;
+    }
     const int total = std::accumulate(widths.begin(), widths.end(), 0);
-    if (total < available) {
-        const int extra = (available - total) / Columns;
-        for (int& width : widths) {
-            width += extra;
+    if (total < available && fitted > 0) {
+        const int extra = (available - total) / fitted;
+        for (int column = 0; column < Columns; ++column) {
+            widths[column] += kept[column] ? 0 : extra;
         }
     }
     return widths;
@@ -111,7 +125,7 @@ void ColumnFitter::fit()
         // The header is always counted, so no column is without a width.
         m_widest[column] = m_widthCounts[column].rbegin()->first;
     }
-    const std::array<int, Columns> widths = shareOut(m_widest, m_available);
+    const std::array<int, Columns> widths = shareOut(m_widest, m_kept, m_available);
     if (widths != m_widths) {
         m_widths = widths;
         Q_EMIT widthsChanged();

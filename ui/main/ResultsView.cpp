@@ -4,6 +4,7 @@
 #include "ui/Colors.h"
 #include "ui/Icons.h"
 #include "ui/main/ColumnFitter.h"
+#include "ui/main/ResultsSortModel.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -63,19 +64,29 @@ protected:
 };
 } // namespace
 
-ResultsView::ResultsView(ResultsModel& results, QWidget* parent) : QTableView(parent), m_results(results)
+ResultsView::ResultsView(ResultsModel& results, QWidget* parent)
+    : QTableView(parent), m_results(results), m_sorted(new ResultsSortModel(this))
 {
     setObjectName(QStringLiteral("resultsView"));
     setAccessibleName(tr("Watched auctions"));
-    setModel(&results);
+    m_sorted->setSourceModel(&results);
+    setModel(m_sorted);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setSectionsClickable(false);
-    horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setMinimumSectionSize(1);
-    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QHeaderView* header = horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setHighlightSections(false);
+    // The list's order until a header is clicked; the third click on one brings it back.
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    header->setSortIndicatorClearable(true);
+    setSortingEnabled(true);
+    connect(header, &QHeaderView::sectionResized, this, &ResultsView::sectionResized);
+    // A double-click on a column's edge gives the column back to the fitting.
+    disconnect(header, &QHeaderView::sectionHandleDoubleClicked, this, nullptr);
+    connect(header, &QHeaderView::sectionHandleDoubleClicked, this, &ResultsView::fitColumn);
+    header->setMinimumSectionSize(1);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -135,7 +146,7 @@ int ResultsView::preferredWidth() const
     const ColumnFitter::CellMeasure measure = cellMeasure();
     int width = 0;
     for (int column = 0; column < ResultsModel::ColumnCount; ++column) {
-        width += std::max(measure(column, typical[column]), m_fitter->widest()[column]);
+        width += m_kept[column].value_or(std::max(measure(column, typical[column]), m_fitter->widest()[column]));
     }
     return width;
 }
@@ -162,9 +173,17 @@ void ResultsView::makeFitter()
     delete m_fitter;
     const QFontMetrics headerMetrics(horizontalHeader()->font());
     const int room = padding(*this);
+    // A title leaves room for the arrow that shows the column sorts the grid.
+    const int arrowRoom = style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, this) +
+                          style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
+    // The fitter counts the results' own rows: their order does not change a width.
     m_fitter = new ColumnFitter(
         m_results, cellMeasure(),
-        [headerMetrics, room](const QString& text) { return headerMetrics.horizontalAdvance(text) + room; }, this);
+        [headerMetrics, room, arrowRoom](const QString& text) {
+            return headerMetrics.horizontalAdvance(text) + room + arrowRoom;
+        },
+        this);
+    m_fitter->setKeptWidths(m_kept);
     connect(m_fitter, &ColumnFitter::widthsChanged, this, &ResultsView::applyWidths);
     m_fitter->setAvailableWidth(viewport()->width());
     applyWidths();
@@ -173,16 +192,64 @@ void ResultsView::makeFitter()
 void ResultsView::applyWidths()
 {
     const auto& widths = m_fitter->widths();
+    m_applyingWidths = true;
     for (int column = 0; column < ColumnFitter::Columns; ++column) {
         setColumnWidth(column, widths[column]);
     }
+    m_applyingWidths = false;
+}
+
+// A width set other than by the fitter is the user's, dragging the column's edge.
+void ResultsView::sectionResized(int column, int /*oldWidth*/, int newWidth)
+{
+    if (m_applyingWidths || column < 0 || column >= ColumnFitter::Columns || m_kept[column] == newWidth) {
+        return;
+    }
+    m_kept[column] = newWidth;
+    m_fitter->setKeptWidths(m_kept);
+    Q_EMIT keptWidthsChanged();
+}
+
+void ResultsView::fitColumn(int column)
+{
+    if (column < 0 || column >= ColumnFitter::Columns || !m_kept[column]) {
+        return;
+    }
+    m_kept[column].reset();
+    m_fitter->setKeptWidths(m_kept);
+    Q_EMIT keptWidthsChanged();
+}
+
+QList<int> ResultsView::keptWidths() const
+{
+    QList<int> widths;
+    for (const std::optional<int>& width : m_kept) {
+        widths << width.value_or(0);
+    }
+    return widths;
+}
+
+void ResultsView::setKeptWidths(const QList<int>& widths)
+{
+    for (int column = 0; column < ColumnFitter::Columns; ++column) {
+        const int width = widths.value(column);
+        m_kept[column] = width > 0 ? std::optional(width) : std::nullopt;
+    }
+    m_fitter->setKeptWidths(m_kept);
+}
+
+QString ResultsView::currentItemNumber() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.siblingAtColumn(ResultsModel::ItemNumber).data().toString() : QString();
 }
 
 void ResultsView::activate(const QModelIndex& index)
 {
-    const QString itemNumber = m_results.text(index.row(), ResultsModel::ItemNumber);
+    const QString itemNumber =
+        index.isValid() ? index.siblingAtColumn(ResultsModel::ItemNumber).data().toString() : QString();
     // The blank row below the items opens nothing.
-    if (index.isValid() && !itemNumber.isEmpty()) {
+    if (!itemNumber.isEmpty()) {
         Q_EMIT itemActivated(itemNumber);
     }
 }
