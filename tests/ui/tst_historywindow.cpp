@@ -155,7 +155,7 @@ private Q_SLOTS:
         folder.write(QStringLiteral("h.csv"), "old\r\n");
         QPointer<HistoryWindow> window = history.window();
         window->showItem(QStringLiteral("1001"));
-        window->exportTo(folder.file(QStringLiteral("h.csv")), false);
+        window->exportTo(folder.file(QStringLiteral("h.csv")), HistoryWindow::ExportScope::ShownItem);
         QVERIFY(window->isExporting());
         if (cancel) {
             window->findChild<QPushButton*>(QStringLiteral("cancelExportButton"))->click();

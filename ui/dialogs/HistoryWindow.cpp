@@ -112,8 +112,8 @@ HistoryWindow::HistoryWindow(HistoryStore& store, Messages& messages, const Cloc
     resize(920, 600);
 
     connect(m_items, &QComboBox::currentTextChanged, this, &HistoryWindow::load);
-    connect(m_exportItem, &QPushButton::clicked, this, [this] { chooseExportFile(false); });
-    connect(m_exportAll, &QPushButton::clicked, this, [this] { chooseExportFile(true); });
+    connect(m_exportItem, &QPushButton::clicked, this, [this] { chooseExportFile(ExportScope::ShownItem); });
+    connect(m_exportAll, &QPushButton::clicked, this, [this] { chooseExportFile(ExportScope::EveryItem); });
     connect(m_cancelExport, &QPushButton::clicked, this, &HistoryWindow::endExport);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(m_model, &HistoryTableModel::readFailed, this, &HistoryWindow::showContent);
@@ -225,8 +225,9 @@ void HistoryWindow::showContent()
     m_pages->setCurrentIndex(1);
 }
 
-void HistoryWindow::chooseExportFile(bool everyItem)
+void HistoryWindow::chooseExportFile(ExportScope scope)
 {
+    const bool everyItem = scope == ExportScope::EveryItem;
     const QString item = itemNumber();
     if (m_export || (!everyItem && item.isEmpty())) {
         return;
@@ -240,21 +241,21 @@ void HistoryWindow::chooseExportFile(bool everyItem)
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("csv"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::finished, this, [this, dialog, everyItem](int result) {
+    connect(dialog, &QDialog::finished, this, [this, dialog, scope](int result) {
         const QString path = dialog->selectedFiles().value(0);
         if (result == QDialog::Accepted && !path.isEmpty()) {
-            exportTo(path, everyItem);
+            exportTo(path, scope);
         }
     });
     dialog->open();
 }
 
-void HistoryWindow::exportTo(const QString& path, bool everyItem)
+void HistoryWindow::exportTo(const QString& path, ExportScope scope)
 {
     if (m_export) {
         return;
     }
-    m_export = new HistoryExport(m_store, everyItem ? QString() : itemNumber(), path, this);
+    m_export = new HistoryExport(m_store, scope == ExportScope::EveryItem ? QString() : itemNumber(), path, this);
     connect(m_export, &HistoryExport::progressed, this, [this] {
         const qint64 total = std::max<qint64>(m_export->total(), 1);
         m_progress->setValue(static_cast<int>(std::min<qint64>(m_export->done() * 1000 / total, 1000)));

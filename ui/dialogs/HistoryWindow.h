@@ -36,7 +36,8 @@ public:
     // Shows the item's history (an item without rows yet is offered all the same), in front.
     void showItem(const QString& itemNumber);
     QString itemNumber() const;
-    void exportTo(const QString& path, bool everyItem);
+    enum class ExportScope { ShownItem, EveryItem };
+    void exportTo(const QString& path, ExportScope scope);
     bool isExporting() const { return m_export != nullptr; }
 
     PriceChart* chart() const { return m_chart; }
@@ -52,7 +53,7 @@ private:
     void load();
     void recorded(const QString& itemNumber);
     void showContent();
-    void chooseExportFile(bool everyItem);
+    void chooseExportFile(ExportScope scope);
     void exportFinished(const QString& failedFile, const std::optional<FileError>& error);
     void endExport();
 
