@@ -152,7 +152,7 @@ private Q_SLOTS:
         get.start(QUrl(url.replace("{server}", server.host())));
         QCOMPARE(recorder.events, QStringList());
         QTRY_VERIFY_WITH_TIMEOUT(!get.isRunning(), 5000);
-        QCOMPARE(recorder.events, shape & HeaderFirst ? QStringList{"header", "failed"} : QStringList{"failed"});
+        QCOMPARE(recorder.events, (shape & HeaderFirst ? QStringList{"header", "failed"} : QStringList{"failed"}));
         QTEST(recorder.cause.value(), "cause");
         const qint64 elapsed = clock.elapsed();
         const qint64 deadline = limits.deadline.count();
