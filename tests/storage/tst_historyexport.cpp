@@ -15,7 +15,7 @@ qint64 memoryKiB(const char* key)
     QFile status(QStringLiteral("/proc/self/status"));
     status.open(QIODevice::ReadOnly);
     const QByteArray text = status.readAll();
-    return text.mid(text.indexOf(key) + qstrlen(key)).trimmed().split(' ').value(0).toLongLong();
+    return text.mid(text.indexOf(key) + QByteArrayView(key).size()).trimmed().split(' ').value(0).toLongLong();
 }
 
 void resetPeak()
@@ -93,7 +93,7 @@ private Q_SLOTS:
 #if defined(__SANITIZE_ADDRESS__)
         Q_UNUSED(grown) // the sanitizer holds on to freed memory by design
 #else
-        QVERIFY2(grown < 100 * 1024, qPrintable(QStringLiteral("%1 KiB more").arg(grown)));
+        QVERIFY2(grown < qint64{100} * 1024, qPrintable(QStringLiteral("%1 KiB more").arg(grown)));
 #endif
         QFile file(folder.file(QStringLiteral("all.csv")));
         QVERIFY(file.open(QIODevice::ReadOnly));
