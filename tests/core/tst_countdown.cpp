@@ -2,8 +2,6 @@
 
 #include <QTest>
 
-Q_DECLARE_METATYPE(Interval)
-
 // Ticks are given as seconds after the start; the first due tick is what the user sees.
 class TestCountdown : public QObject
 {

@@ -69,8 +69,6 @@ struct Rig
 };
 } // namespace
 
-Q_DECLARE_METATYPE(ScriptedHttpServer::Response)
-
 class TestMonitor : public QObject
 {
     Q_OBJECT
@@ -142,18 +140,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("text"); // {url} stands for the item's URL
 
+        const auto row = [](const char* name, const Response& response, const char* title, const QString& text) {
+            QTest::newRow(name) << response << QString::fromLatin1(title) << text;
+        };
         const QString answer = QStringLiteral("The server returned the following response:\r\r");
-        QTest::newRow("404") << Response::page("HTTP/1.1 404 Not Found", "gone") << "File Not Found"
-                             << "The file, \"{url}\" was not found!";
-        QTest::newRow("204") << Response::page("HTTP/1.1 204 No Content", {}) << "No Content"
-                             << "Nothing to download!";
-        QTest::newRow("401") << Response::page("HTTP/1.1 401 Unauthorized", {}) << "Unauthorized"
-                             << "Authorization failed!";
-        QTest::newRow("redirect") << Response::page("HTTP/1.1 302 Found", {}) << "Error Retrieving Data"
-                                  << answer + "HTTP/1.1 302 Found\r";
-        QTest::newRow("NUL in the status line")
-            << Response{.pieces = {QByteArray("HTTP/1.1 500 Bad" + QByteArray(1, '\0') + "Thing\x1b\r\n\r\n")}}
-            << "Error Retrieving Data" << answer + "HTTP/1.1 500 Bad\u2400Thing\u241b\r";
+        const QString nul = QStringLiteral("HTTP/1.1 500 Bad\u2400Thing\u241b\r");
+        row("404", Response::page("HTTP/1.1 404 Not Found", "gone"), "File Not Found",
+            "The file, \"{url}\" was not found!");
+        row("204", Response::page("HTTP/1.1 204 No Content", {}), "No Content", "Nothing to download!");
+        row("401", Response::page("HTTP/1.1 401 Unauthorized", {}), "Unauthorized", "Authorization failed!");
+        row("redirect", Response::page("HTTP/1.1 302 Found", {}), "Error Retrieving Data",
+            answer + "HTTP/1.1 302 Found\r");
+        row("NUL in the status line", {.pieces = {QByteArray("HTTP/1.1 500 Bad\0Thing\x1b\r\n\r\n", 27)}},
+            "Error Retrieving Data", answer + nul);
     }
 
     void itemThatFailsShowsItsMessageAndTheCycleGoesOn()
@@ -194,17 +193,16 @@ private Q_SLOTS:
         QTest::addColumn<Response>("response");
         QTest::addColumn<QString>("cause");
 
-        QTest::newRow("refused") << closedPort() << Response() << "connection refused";
-        QTest::newRow("host not found") << "nothere.invalid" << Response() << "host not found";
-        QTest::newRow("stalls") << QString() << Response::silent() << "no answer within 2 seconds";
-        QTest::newRow("closes at once") << QString() << Response()
-                                        << "the server closed the connection without an answer";
-        QTest::newRow("cut short") << QString()
-                                   << Response{.pieces = {QByteArray(
-                                                   "HTTP/1.1 200 OK\r\nContent-Length: 900\r\n\r\n<html>")}}
-                                   << "answer cut short";
-        QTest::newRow("endless header") << QString() << Response::endless("HTTP/1.1 200 OK\r\n", "X-More: 1\r\n")
-                                        << "header too large";
+        const auto row = [](const char* name, const QString& host, const Response& response, const char* cause) {
+            QTest::newRow(name) << host << response << QString::fromLatin1(cause);
+        };
+        row("refused", closedPort(), Response(), "connection refused");
+        row("host not found", "nothere.invalid", Response(), "host not found");
+        row("stalls", QString(), Response::silent(), "no answer within 2 seconds");
+        row("closes at once", QString(), Response(), "the server closed the connection without an answer");
+        row("cut short", QString(), {.pieces = {QByteArray("HTTP/1.1 200 OK\r\nContent-Length: 900\r\n\r\n<html>")}},
+            "answer cut short");
+        row("endless header", QString(), Response::endless("HTTP/1.1 200 OK\r\n", "X-More: 1\r\n"), "header too large");
     }
 
     void failedTransferNamesItsCause()

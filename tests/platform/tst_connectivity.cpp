@@ -3,7 +3,6 @@
 #include <QTest>
 
 using Flags = QNetworkInterface::InterfaceFlags;
-Q_DECLARE_METATYPE(QList<InterfaceState>)
 
 class TestConnectivity : public QObject
 {

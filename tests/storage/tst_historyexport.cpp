@@ -15,7 +15,7 @@ qint64 memoryKiB(const char* key)
     QFile status(QStringLiteral("/proc/self/status"));
     status.open(QIODevice::ReadOnly);
     const QByteArray text = status.readAll();
-    return text.mid(text.indexOf(key) + qstrlen(key)).trimmed().split(' ').value(0).toLongLong();
+    return text.mid(text.indexOf(key) + QByteArrayView(key).size()).trimmed().split(' ').value(0).toLongLong();
 }
 
 void resetPeak()
@@ -60,8 +60,6 @@ private Q_SLOTS:
         const Observation row{QDateTime(QDate(2026, 12, 5), QTime(9, 30, 5), Qt::OffsetFromUTC, 3600),
                               QStringLiteral("1001"),
                               {"US $1,200.00", "1", "4", std::nullopt, "Dec-07-26", "bob \"the\" seller", "a\nb"}};
-        QCOMPARE(historyCsvHeader(), "\"Time (UTC)\",\"Item #\",\"Price\",\"Quantity\",\"Bids\",\"Time Left\","
-                                     "\"Time Ends\",\"Seller\",\"High Bidder\"");
         QCOMPARE(historyCsvLine(row), "\"2026-12-05T08:30:05Z\",\"1001\",\"US $1,200.00\",\"1\",\"4\",\"\","
                                       "\"Dec-07-26\",\"bob \"\"the\"\" seller\",\"a\nb\"");
     }
@@ -95,7 +93,7 @@ private Q_SLOTS:
 #if defined(__SANITIZE_ADDRESS__)
         Q_UNUSED(grown) // the sanitizer holds on to freed memory by design
 #else
-        QVERIFY2(grown < 100 * 1024, qPrintable(QStringLiteral("%1 KiB more").arg(grown)));
+        QVERIFY2(grown < qint64{100} * 1024, qPrintable(QStringLiteral("%1 KiB more").arg(grown)));
 #endif
         QFile file(folder.file(QStringLiteral("all.csv")));
         QVERIFY(file.open(QIODevice::ReadOnly));

@@ -13,7 +13,6 @@
 
 using namespace std::chrono_literals;
 using Cause = HistoryError::Cause;
-Q_DECLARE_METATYPE(HistoryError::Cause)
 
 namespace {
 const QDateTime Noon(QDate(2026, 12, 5), QTime(12, 0, 0), Qt::UTC);
