@@ -356,10 +356,6 @@
 <context>
     <name>HistoryTableModel</name>
     <message>
-        <source>Time</source>
-        <translation>Zeit</translation>
-    </message>
-    <message>
         <source>Price</source>
         <translation>Preis</translation>
     </message>
@@ -386,6 +382,10 @@
     <message>
         <source>High Bidder</source>
         <translation>Höchstbietender</translation>
+    </message>
+    <message>
+        <source>Time (%1)</source>
+        <translation>Zeit (%1)</translation>
     </message>
 </context>
 <context>
@@ -622,6 +622,14 @@ Bidorra hält jede Änderung von Preis, Geboten und dem Übrigen ab der nächste
     <message>
         <source>Bids</source>
         <translation>Gebote</translation>
+    </message>
+    <message>
+        <source>Time (%1)</source>
+        <translation>Zeit (%1)</translation>
+    </message>
+    <message>
+        <source>Price (%1)</source>
+        <translation>Preis (%1)</translation>
     </message>
 </context>
 <context>
