@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -321,6 +322,7 @@ std::optional<HistoryError> HistoryStore::insertKept(QStringList& written)
                       QStringLiteral(" FROM observations WHERE item_number = ? ORDER BY id DESC LIMIT 1"))) {
         return failure(step, last.lastError());
     }
+    QSet<QString> seen; // the items in written, so that a long list costs no search per row
     for (const Kept& kept : std::as_const(m_kept)) {
         const Observation& row = kept.row;
         if (kept.compareStored) {
@@ -343,7 +345,8 @@ std::optional<HistoryError> HistoryStore::insertKept(QStringList& written)
         if (!insert.exec()) {
             return failure(step, insert.lastError());
         }
-        if (!written.contains(row.itemNumber)) {
+        if (!seen.contains(row.itemNumber)) {
+            seen.insert(row.itemNumber);
             written << row.itemNumber;
         }
     }

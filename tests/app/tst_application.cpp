@@ -96,6 +96,8 @@ struct Program
     {
         serve(QStringLiteral("1001"), QLatin1String(price));
         actions().start()->trigger();
+        // The panel shows a new status at most every 250 ms: the last cycle's may still be there.
+        QTRY_VERIFY(!application->monitor().isCycleRunning());
         QTRY_COMPARE(status(), "Timer ON...");
         actions().stop()->trigger();
     }
@@ -212,7 +214,7 @@ private Q_SLOTS:
     // (Exporting the history is tested at the export and the window.)
     // Item 1004 is missing: a box for it in the first two cycles, a log line once problems are
     // reported without interrupting. Each change and each problem is announced to screen readers
-    // by a notification object.
+    // by a notification object, those of a moment together.
     void session()
     {
         Program program;
@@ -231,17 +233,22 @@ private Q_SLOTS:
             program.clock.advance(60);
             program.serve(QStringLiteral("1001"), QLatin1String(price), 0, QLatin1String(bids));
             program.serve(QStringLiteral("1002"), QLatin1String(other));
+            const int before = announcer->childCount();
             program.actions().start()->trigger();
             QVERIFY(program.actions().stop()->isEnabled());
+            QTRY_VERIFY(!program.application->monitor().isCycleRunning());
             QTRY_COMPARE(program.status(), "Timer ON...");
             program.actions().stop()->trigger();
             program.actions().reportWithoutInterrupting()->setChecked(program.messages.shown.size() == 2);
+            // A cycle's texts are said together, once the while after the one before is over.
+            QTRY_COMPARE(announcer->childCount(), before + 1);
             QAccessibleInterface* latest = announcer->child(announcer->childCount() - 1);
             QCOMPARE(latest->role(), QAccessible::Notification);
             announced << latest->text(QAccessible::Name);
         }
         QCOMPARE(announced, (QStringList{"Item #1004: File Not Found", "Item #1004: File Not Found",
-                                         "Item #1002: price changed from $7.00 to $8.00"}));
+                                         "Item #1001: price changed from $4.00 to US $4,500.00; Item #1004: File "
+                                         "Not Found; Item #1002: price changed from $7.00 to $8.00"}));
         QVERIFY(grid->accessibleDescription().isEmpty());
         QCOMPARE(program.application->results().text(2, ResultsModel::Price),
                  QString()); // a page without a price is no failure
@@ -379,6 +386,7 @@ private Q_SLOTS:
         program.actions().start()->trigger();
         QTRY_COMPARE(program.site.requests().size(), 1);
         program.inSetup<QPushButton>("okButton")->click();
+        QTRY_VERIFY(!program.application->monitor().isCycleRunning());
         QTRY_COMPARE(program.status(), "Timer ON...");
         QVERIFY(program.messages.shown.isEmpty());
         QVERIFY(program.actions().stop()->isEnabled());

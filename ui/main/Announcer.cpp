@@ -38,10 +38,35 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
     Q_UNUSED(installed);
     setObjectName(QStringLiteral("announcer"));
     setFixedSize(0, 0);
+    m_pace.setSingleShot(true);
+    m_pace.setInterval(PaceMs);
+    connect(&m_pace, &QTimer::timeout, this, &Announcer::sayHeld);
 }
 
 void Announcer::announce(const QString& text)
 {
+    if (m_held.size() < SaidInFull) {
+        m_held << text;
+    } else {
+        ++m_heldBeyond;
+    }
+    if (!m_pace.isActive()) {
+        sayHeld();
+    }
+}
+
+void Announcer::sayHeld()
+{
+    if (m_held.isEmpty()) {
+        return;
+    }
+    // The last of those said in full makes way for the count.
+    const QString text = m_heldBeyond == 0 ? m_held.join(QStringLiteral("; "))
+                                           : tr("%1; and %n more", nullptr, m_heldBeyond + 1)
+                                                 .arg(m_held.first(SaidInFull - 1).join(QStringLiteral("; ")));
+    m_held.clear();
+    m_heldBeyond = 0;
+    m_pace.start();
     auto* announcement = new Announcement(text, this);
     m_kept.enqueue(announcement);
     if (m_kept.size() > Kept) {

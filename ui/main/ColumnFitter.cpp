@@ -68,12 +68,13 @@ std::array<int, ColumnFitter::Columns> ColumnFitter::shareOut(std::array<int, Co
 
 void ColumnFitter::countRows(int first, int last)
 {
-    m_cellWidths.insert(m_cellWidths.begin() + first, last - first + 1, {});
+    m_cells.insert(m_cells.begin() + first, last - first + 1, {});
     for (int row = first; row <= last; ++row) {
         for (int column = 0; column < Columns; ++column) {
-            const int width = m_measureCell(column, m_model.index(row, column).data().toString());
-            m_cellWidths[row][column] = width;
-            count(column, width, +1);
+            Cell& cell = m_cells[row][column];
+            cell.text = m_model.index(row, column).data().toString();
+            cell.width = m_measureCell(column, cell.text);
+            count(column, cell.width, +1);
         }
     }
 }
@@ -82,15 +83,15 @@ void ColumnFitter::uncountRows(int first, int last)
 {
     for (int row = first; row <= last; ++row) {
         for (int column = 0; column < Columns; ++column) {
-            count(column, m_cellWidths[row][column], -1);
+            count(column, m_cells[row][column].width, -1);
         }
     }
-    m_cellWidths.erase(m_cellWidths.begin() + first, m_cellWidths.begin() + last + 1);
+    m_cells.erase(m_cells.begin() + first, m_cells.begin() + last + 1);
 }
 
 void ColumnFitter::recountAll()
 {
-    m_cellWidths.clear();
+    m_cells.clear();
     for (int column = 0; column < Columns; ++column) {
         m_widthCounts[column].clear();
         count(column, m_measureHeader(m_model.headerData(column, Qt::Horizontal).toString()), +1);
@@ -102,13 +103,18 @@ void ColumnFitter::recountAll()
 
 void ColumnFitter::cellChanged(int row, int column)
 {
-    if (row < 0 || row >= static_cast<int>(m_cellWidths.size()) || column < 0 || column >= Columns) {
+    if (row < 0 || row >= static_cast<int>(m_cells.size()) || column < 0 || column >= Columns) {
         return;
     }
-    const int width = m_measureCell(column, m_model.index(row, column).data().toString());
-    count(column, m_cellWidths[row][column], -1);
-    m_cellWidths[row][column] = width;
-    count(column, width, +1);
+    Cell& cell = m_cells[row][column];
+    QString text = m_model.index(row, column).data().toString();
+    if (text == cell.text) {
+        return;
+    }
+    count(column, cell.width, -1);
+    cell.text = std::move(text);
+    cell.width = m_measureCell(column, cell.text);
+    count(column, cell.width, +1);
 }
 
 void ColumnFitter::count(int column, int width, int delta)

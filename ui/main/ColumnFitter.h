@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <array>
 #include <functional>
 #include <map>
@@ -11,8 +12,8 @@ class QAbstractItemModel;
 
 // Keeps every column as wide as its widest text plus a little padding, and when the columns
 // leave room in the view, shares it out evenly. A column given a width of its own keeps it and
-// takes no share. Each cell's width is remembered and counted per column, so a change costs the
-// measuring of the changed cells only.
+// takes no share. Each cell's text and width are remembered and widths counted per column, so a
+// change costs the measuring of the cells whose text changed only.
 class ColumnFitter : public QObject
 {
     Q_OBJECT
@@ -53,7 +54,12 @@ private:
     Measure m_measureHeader;
     int m_available = 0;
     KeptWidths m_kept{};
-    std::vector<std::array<int, Columns>> m_cellWidths;
+    struct Cell
+    {
+        QString text; // shares the model's
+        int width = 0;
+    };
+    std::vector<std::array<Cell, Columns>> m_cells;
     std::array<std::map<int, int>, Columns> m_widthCounts;
     std::array<int, Columns> m_widest{};
     std::array<int, Columns> m_widths{};

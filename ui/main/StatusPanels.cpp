@@ -33,6 +33,9 @@ StatusPanels::StatusPanels(QWidget* parent)
 
     setPanelText(m_status, tr("Status"), QString());
     setPanelText(m_countdown, tr("Countdown"), QString());
+    m_statusPace.setSingleShot(true);
+    m_statusPace.setInterval(StatusPaceMs);
+    connect(&m_statusPace, &QTimer::timeout, this, &StatusPanels::showHeldStatus);
     m_midnight.setSingleShot(true);
     connect(&m_midnight, &QTimer::timeout, this, &StatusPanels::showDate);
     showDate();
@@ -50,7 +53,19 @@ QString StatusPanels::countdownText() const
 
 void StatusPanels::setStatusText(const QString& text)
 {
-    setPanelText(m_status, tr("Status"), text);
+    m_heldStatus = text;
+    if (!m_statusPace.isActive()) {
+        showHeldStatus();
+    }
+}
+
+void StatusPanels::showHeldStatus()
+{
+    if (m_heldStatus == m_status->text()) {
+        return;
+    }
+    setPanelText(m_status, tr("Status"), m_heldStatus);
+    m_statusPace.start();
 }
 
 void StatusPanels::setCountdownText(const QString& text)
