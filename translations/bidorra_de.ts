@@ -58,6 +58,13 @@
         <source>Item #%1: %2, %3</source>
         <translation>Artikel %1: %2, %3</translation>
     </message>
+    <message numerus="yes">
+        <source>%1; and %n more</source>
+        <translation>
+            <numerusform>%1; und eine weitere</numerusform>
+            <numerusform>%1; und %n weitere</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
