@@ -20,7 +20,7 @@ QString itemNumberInAddress(const QString& text)
         return text;
     }
     static const QRegularExpression number(QStringLiteral("^\\d+$"));
-    const QString item = QUrlQuery(url).queryItemValue(QStringLiteral("item"));
+    QString item = QUrlQuery(url).queryItemValue(QStringLiteral("item"));
     if (number.match(item).hasMatch()) {
         return item;
     }
