@@ -36,20 +36,6 @@ private Q_SLOTS:
         results.reset();
         QCOMPARE(fitter.widths()[ResultsModel::Seller], 65);
     }
-
-    void roomIsSharedOutEvenly()
-    {
-        const std::array<int, 8> widths = {10, 20, 30, 40, 50, 60, 70, 80};
-        const ColumnFitter::KeptWidths none{};
-        QCOMPARE(ColumnFitter::shareOut(widths, none, 360), widths);
-        QCOMPARE(ColumnFitter::shareOut(widths, none, 352), widths);
-        QCOMPARE(ColumnFitter::shareOut(widths, none, 375), (std::array<int, 8>{11, 21, 31, 41, 51, 61, 71, 81}));
-        // A kept width takes no share, wider or narrower than its text.
-        ColumnFitter::KeptWidths kept{};
-        kept[1] = 100;
-        kept[7] = 5;
-        QCOMPARE(ColumnFitter::shareOut(widths, kept, 377), (std::array<int, 8>{12, 100, 32, 42, 52, 62, 72, 5}));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestColumnFitter)

@@ -187,25 +187,6 @@ private Q_SLOTS:
         QVERIFY(confirmed.isEmpty());
         QCOMPARE(qobject_cast<QStringListModel*>(child<QListView>(dialog, "itemList")->model())->stringList(), items);
     }
-
-    void tabOrderFollowsTheScreen()
-    {
-        Settings settings;
-        RecordingMessages messages;
-        SetupDialog dialog(settings, {}, messages);
-        QStringList order;
-        QWidget* widget = dialog.findChild<QTabWidget*>()->tabBar();
-        for (int step = 0; step < 15; ++step) {
-            order << widget->objectName();
-            widget = widget->nextInFocusChain();
-            while (!(widget->focusPolicy() & Qt::TabFocus) || widget->objectName().isEmpty()) {
-                widget = widget->nextInFocusChain();
-            }
-        }
-        QCOMPARE(order.mid(1), (QStringList{"hoursField", "minutesField", "secondsField", "timeArrows", "soundToggle",
-                                            "popUpToggle", "notificationToggle", "reportCheck", "itemField",
-                                            "removeButton", "addButton", "itemList", "okButton", "cancelButton"}));
-    }
 };
 
 BIDORRA_WIDGET_TEST_MAIN(TestSetupDialog)
