@@ -241,11 +241,7 @@ private Q_SLOTS:
 
         QCOMPARE(program.messages.shown.size(), 2);
         for (const Message& message : std::as_const(program.messages.shown)) {
-            QCOMPARE(message.title, "Error Saving File");
-            QCOMPARE(message.text,
-                     "Error with history.sqlite File\r\rError 5: database is locked\r\rAnother program is "
-                     "using the file. Bidorra keeps the changes it sees and tries again at every round; "
-                     "monitoring goes on.");
+            QVERIFY(message.text.contains(u"database is locked") && message.text.endsWith(u"monitoring goes on."));
         }
         QCOMPARE(program.application->history().store().rowsBefore(QString(), 0, 10).rows.size(), 6);
     }

@@ -50,14 +50,14 @@ private Q_SLOTS:
     void windows_data()
     {
         QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("expected"); // texts shown to the letter, without the Alt letters' marks
-        const QString english = "Auction|Exit|Pop-up Window Notification|Auction Log|Show Bidorra|Start Monitoring|"
-                                "Auction List|Cancel|Check Auction(s) Every|Clear Log";
+        QTest::addColumn<QString>("expected"); // texts with an Alt letter, without its mark
+        const QString english = "Auction|Exit|About|Help|Pop-up Window Notification|Setup|Auction Log|Stop|"
+                                "Show Bidorra|Auction List|Cancel|Check Auction(s) Every|Clear Log";
         QTest::newRow("C") << QLocale::c() << english;
         QTest::newRow("fr_FR, which we do not have") << QLocale(QLocale::French, QLocale::France) << english;
         QTest::newRow("de_AT") << QLocale(QLocale::German, QLocale::Austria)
                                << "Auktion|Beenden|Über|Hilfe|Benachrichtigung per Fenster|Einrichten|Stopp|"
-                                  "Auktionsprotokoll|Bidorra anzeigen|Überwachung starten|Abbrechen";
+                                  "Auktionsprotokoll|Bidorra anzeigen|Auktionsliste|Abbrechen";
     }
 
     // Every button, tab, labelled field and menu entry has an Alt letter that no other in its window
@@ -96,11 +96,6 @@ private Q_SLOTS:
                 QVERIFY(!QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name).contains(u'&'));
             }
             windows += letters.isEmpty() ? 0 : 1;
-            for (const QObject* object : window->findChildren<QObject*>()) {
-                for (const char* property : {"text", "title", "toolTip"}) {
-                    shown << object->property(property).toString().section(QStringLiteral(" ("), 0, 0);
-                }
-            }
         }
         QVERIFY(windows >= 7); // main, its menu, the tray's menu, Setup, log, history, About
         shown.replaceInStrings(QStringLiteral("&"), QString());
