@@ -88,17 +88,6 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(name).isDir(), folder);
         QCOMPARE(QFileInfo(name).size() == 4, !folder);
     }
-
-    void oneSocketPerFolder()
-    {
-        QTemporaryDir scratch;
-        const QDir root(scratch.path());
-        QVERIFY(root.mkdir(QStringLiteral("one")) && root.mkdir(QStringLiteral("two")));
-        QVERIFY(QFile::link(root.filePath(QStringLiteral("one")), root.filePath(QStringLiteral("link"))));
-        const QString one = SingleInstance::serverNameFor(root.filePath(QStringLiteral("one")));
-        QCOMPARE(SingleInstance::serverNameFor(root.filePath(QStringLiteral("link"))), one);
-        QVERIFY(SingleInstance::serverNameFor(root.filePath(QStringLiteral("two"))) != one);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSingleInstance)

@@ -37,26 +37,6 @@ private Q_SLOTS:
         }
         QVERIFY(countdownDue(countdownCounts(start, start.addSecs(dueAfter), interval), interval));
     }
-
-    void panelText_data()
-    {
-        QTest::addColumn<Interval>("interval");
-        QTest::addColumn<int>("elapsed");
-        QTest::addColumn<QString>("text");
-
-        QTest::newRow("no interval") << Interval{0, 0, 0} << 12 << QStringLiteral("::");
-        QTest::newRow("every part") << Interval{1, 2, 3} << 3725 << QStringLiteral("1:62:3725");
-    }
-
-    void panelText()
-    {
-        QFETCH(Interval, interval);
-        QFETCH(int, elapsed);
-        QFETCH(QString, text);
-
-        const QDateTime start(QDate(2026, 12, 5), QTime(10, 0, 0));
-        QCOMPARE(countdownText(countdownCounts(start, start.addSecs(elapsed), interval)), text);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestCountdown)

@@ -87,9 +87,8 @@ private Q_SLOTS:
         QTRY_COMPARE(server.closedConnections(), 1);
         // No credentials, no fragment, and the blank inside the item number stays in the target.
         const QByteArray request = server.requests().value(0);
-        QVERIFY2(request.startsWith("GET /item?ViewItem&item=12%2034 HTTP/1.1\r\n"), request);
-        QCOMPARE(requestHeader(request, "Host"), server.host().toLatin1());
-        QVERIFY(!request.contains("secret"));
+        QVERIFY2(request.startsWith("GET /item?ViewItem&item=12%2034 HTTP/1.1\r\n") && !request.contains("secret"),
+                 request);
     }
 
     void fails_data()

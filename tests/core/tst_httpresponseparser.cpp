@@ -46,9 +46,7 @@ private Q_SLOTS:
             Ok + "Content-Length: 5\r\n", "hello");
         row("LF only", "HTTP/1.1 200 OK\ncontent-length: 3\n\nabc", false, State::Done,
             "HTTP/1.1 200 OK\ncontent-length: 3\n", "abc");
-        row("LF then CRLF", "HTTP/1.1 200 OK\nX: 1\n\r\nrest", true, State::Done, "HTTP/1.1 200 OK\nX: 1\n", "rest");
         row("empty status", "HTTP/1.1 \r\n\r\n", true, State::Done, "HTTP/1.1 \r\n", "");
-        row("any status line", "hello\r\n\r\nbody", true, State::Done, "hello\r\n", "body");
         row("interim answers skipped",
             "HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 199 Early\r\nX: 1\r\n\r\n" + Ok + "Content-Length: 2\r\n\r\nok",
             false, State::Done, Ok + "Content-Length: 2\r\n", "ok", 92);
@@ -75,7 +73,6 @@ private Q_SLOTS:
         row("chunk size not hex", Chunked + "\r\nzz\r\n", false, State::Failed, Chunked, "");
         row("chunk size line too long", Chunked + "\r\n" + QByteArray(2000, '0') + "1\r\nx", false, State::Failed,
             Chunked, "");
-        row("until close", Ok + "\r\nall of it", true, State::Done, Ok, "all of it");
         row("body limit", Ok + "\r\n" + Thirty, false, State::Done, Ok, Thirty.left(10), 99, 10);
         row("header at the limit", Ok + "\r\n", false, State::ReadingBody, Ok, "", 19);
         row("header over the limit", Ok + "\r\n", false, State::Failed, "", "", 18);
@@ -135,14 +132,6 @@ private Q_SLOTS:
                                                      : "rest to come"),
                   "connection");
         }
-    }
-
-    void headerValue()
-    {
-        HttpResponseParser parser(999, 999);
-        parser.feed("HTTP/1.1 200 OK\r\nX-Type-Of: no\r\ncontent-TYPE:  text/html \r\nContent-Type: second\r\n\r\n");
-        QCOMPARE(parser.headerValue("Content-Type"), QByteArray("text/html"));
-        QCOMPARE(parser.headerValue("Type"), QByteArray());
     }
 };
 

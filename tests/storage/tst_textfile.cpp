@@ -109,15 +109,6 @@ private Q_SLOTS:
                  (QStringList{".hidden.saving-notours", "list.ini", "list.ini.unread-20261205-100000"}));
         QCOMPARE(folder.read(QStringLiteral("list.ini")), "old\r\n");
     }
-
-    void failuresCarryTheSystemsError()
-    {
-        TempProgramFolder folder;
-        folder.write(QStringLiteral("big.ini"), QByteArray(2000, 'x'));
-        QVERIFY(!readFileBytes(folder.file(QStringLiteral("big.ini")), 2000).error);
-        QCOMPARE(readFileBytes(folder.file(QStringLiteral("big.ini")), 1999).error->number, EFBIG);
-        QCOMPARE(writeTextFile(folder.file(QStringLiteral("gone/f.ini")), {})->number, ENOENT);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestTextFile)

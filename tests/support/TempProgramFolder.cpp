@@ -20,8 +20,3 @@ QByteArray TempProgramFolder::read(const QString& name) const
     QFile file(m_dir.filePath(name));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-bool TempProgramFolder::exists(const QString& name) const
-{
-    return QFile::exists(m_dir.filePath(name));
-}

@@ -13,7 +13,6 @@ public:
     QString file(const QString& name) const { return m_dir.filePath(name); }
     void write(const QString& name, const QByteArray& bytes) const;
     QByteArray read(const QString& name) const;
-    bool exists(const QString& name) const;
 
 private:
     QTemporaryDir m_dir;

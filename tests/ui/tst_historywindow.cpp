@@ -68,7 +68,6 @@ private Q_SLOTS:
         window.showItem(QString());
         auto* nothing = window.findChild<QLabel*>(QStringLiteral("nothingRecorded"));
         QVERIFY(nothing->isVisible() && !window.chart()->isVisible());
-        QVERIFY(nothing->text().startsWith(u"Nothing has been recorded yet."));
         history.storePrices(QStringLiteral("1002"), 1, 5);
         history.storePrices(QStringLiteral("1001"), 1, 450);
         window.showItem(QStringLiteral("1001"));
@@ -86,11 +85,8 @@ private Q_SLOTS:
         history.storePrices(QStringLiteral("1001"), 451, 2);
         QCOMPARE(model.rowCount(), 452);
         QCOMPARE(shownPrice(model, 0), "$452.00");
-        const auto lastPrice = [&window] {
-            const QList<QPointF> points = window.chart()->pricePoints();
-            return points.isEmpty() ? 0.0 : points.last().y();
-        };
-        QTRY_COMPARE(lastPrice(), 452.0);
+        const auto points = [&window] { return window.chart()->pricePoints(); };
+        QTRY_VERIFY(!points().isEmpty() && qFuzzyCompare(points().last().y(), 452.0));
     }
 
     // Local times name their zone: the table's title as at the newest row, a time on the other

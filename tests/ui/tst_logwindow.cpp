@@ -37,17 +37,6 @@ private Q_SLOTS:
         QTRY_VERIFY(!log);
     }
 
-    void oldestLinesGoPastTheLimit()
-    {
-        LogWindow log;
-        for (int line = 0; line < LogWindow::LineLimit + 3; ++line) {
-            log.appendLine(QString::number(line));
-        }
-        QCOMPARE(log.lines().size(), LogWindow::LineLimit);
-        QCOMPARE(log.lines().first(), "3");
-        QCOMPARE(log.lines().last(), QString::number(LogWindow::LineLimit + 2));
-    }
-
     void enterOnALineAsksForTheItemsHistory_data()
     {
         QTest::addColumn<QString>("line");
@@ -57,7 +46,6 @@ private Q_SLOTS:
                                       << QVariantList{"3141592601"};
         QTest::newRow("problem") << "At 09:05:00 : Item #3141592690: The file, \"http://x/?a=1\" was not found!"
                                  << QVariantList{"3141592690"};
-        QTest::newRow("odd number") << "At 23:59:59 : Item #a b Price= x Price= y" << QVariantList{"a b"};
         QTest::newRow("other text") << "Item #1001 Price= $2.00" << QVariantList();
     }
 
