@@ -1,4 +1,6 @@
 #include "core/ResultsModel.h"
+#include "storage/GridExport.h"
+#include "tests/support/TempProgramFolder.h"
 #include "tests/support/TestMain.h"
 #include "ui/main/ResultsView.h"
 
@@ -56,6 +58,10 @@ private Q_SLOTS:
         view.resize(900, 300);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
+        TempProgramFolder folder;
+        const QString csv = folder.file(QString::fromLatin1(GridExportFileName));
+        QVERIFY(!exportGrid(results, csv));
+        const QByteArray listOrder = folder.read(QString::fromLatin1(GridExportFileName));
         QHeaderView* header = view.horizontalHeader();
         const QPoint middle(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
                             header->height() / 2);
@@ -66,7 +72,9 @@ private Q_SLOTS:
                 order += view.model()->index(row, ResultsModel::ItemNumber).data().toString().leftJustified(1, u'_');
             }
             QCOMPARE(order, expected);
-            QCOMPARE(results.text(0, ResultsModel::ItemNumber), "1"); // the results keep the list's order
+            // The results, and so the file Save writes, keep the list's order.
+            QVERIFY(!exportGrid(results, csv));
+            QCOMPARE(folder.read(QString::fromLatin1(GridExportFileName)), listOrder);
         }
         // The current row is the item it shows.
         header->setSortIndicator(column, Qt::DescendingOrder);
