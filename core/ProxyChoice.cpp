@@ -121,7 +121,7 @@ bool bypassesProxy(const QUrl& url, QStringView noProxy)
 
 Route routeFor(const QUrl& url, const ProxyVariables& variables)
 {
-    const Route direct{.host = url.host(QUrl::FullyEncoded), .port = static_cast<quint16>(url.port(80))};
+    Route direct{.host = url.host(QUrl::FullyEncoded), .port = static_cast<quint16>(url.port(80))};
     if (bypassesProxy(url, variables.none)) {
         return direct;
     }
