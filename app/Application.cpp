@@ -6,8 +6,8 @@
 #include "platform/Clock.h"
 #include "platform/Connectivity.h"
 #include "platform/qt/DesktopShell.h"
-#include "platform/qt/EffectSound.h"
 #include "platform/qt/MessageBoxes.h"
+#include "platform/qt/ModuleSound.h"
 #include "storage/GridExport.h"
 #include "storage/ItemListFile.h"
 #include "storage/SaveFile.h"
@@ -65,7 +65,7 @@ Application::Application(const Environment& environment) : Application(environme
 Application::Application(const Environment& environment, const Platform& platform)
     : m_environment(environment), m_messages(chosen<Messages, MessageBoxes>(platform.messages, m_ownMessages)),
       m_connectivity(chosen<Connectivity, SystemConnectivity>(platform.connectivity, m_ownConnectivity)),
-      m_sound(chosen<Sound, EffectSound>(platform.sound, m_ownSound)),
+      m_sound(chosen<Sound, ModuleSound>(platform.sound, m_ownSound)),
       m_shell(chosen<Shell, DesktopShell>(platform.shell, m_ownShell)),
       m_clock(chosen<const Clock, SystemClock>(platform.clock, m_ownClock)),
       m_preferences(environment.preferencesFile, QSettings::IniFormat)

@@ -34,9 +34,10 @@ void makeUserFolder(const QString& path)
 Folders chooseFolders(const FolderPlaces& places)
 {
     if (!samePlace(places.executableFolder, places.installedBinFolder)) {
-        const QString own = QDir(places.executableFolder).absolutePath();
-        return {own, own};
+        const QDir own(places.executableFolder);
+        return {own.absolutePath(), own.absolutePath(), own.absoluteFilePath(QStringLiteral("modules"))};
     }
     makeUserFolder(places.userDataFolder);
-    return {QDir(places.userDataFolder).absolutePath(), QDir(places.installedDataFolder).absolutePath()};
+    return {QDir(places.userDataFolder).absolutePath(), QDir(places.installedDataFolder).absolutePath(),
+            QDir(places.installedModuleFolder).absolutePath()};
 }

@@ -7,6 +7,7 @@ struct Folders
 {
     QString programFolder; // Setup.ini, list.ini and Grid Data.csv
     QString dataFolder;    // the help page and the alert sound
+    QString moduleFolder;  // the parts loaded at their first use
 };
 
 // What decides it: the folder of the running executable, where the build installs the program
@@ -16,6 +17,7 @@ struct FolderPlaces
     QString executableFolder;
     QString installedBinFolder;
     QString installedDataFolder;
+    QString installedModuleFolder;
     QString userDataFolder;
 };
 

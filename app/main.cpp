@@ -2,6 +2,7 @@
 #include "app/RunOnce.h"
 #include "app/Translations.h"
 #include "core/AuctionSite.h"
+#include "platform/Modules.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -45,9 +46,11 @@ int main(int argc, char* argv[])
 
     QApplication qt(argc, argv);
     QGuiApplication::setDesktopFileName(DesktopEntryId);
-    const Folders folders = chooseFolders(
-        {QCoreApplication::applicationDirPath(), QStringLiteral(BIDORRA_INSTALL_BINDIR),
-         QStringLiteral(BIDORRA_INSTALL_DATADIR), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
+    const Folders folders =
+        chooseFolders({QCoreApplication::applicationDirPath(), QStringLiteral(BIDORRA_INSTALL_BINDIR),
+                       QStringLiteral(BIDORRA_INSTALL_DATADIR), QStringLiteral(BIDORRA_INSTALL_MODULEDIR),
+                       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)});
+    Modules::setFolder(folders.moduleFolder);
     installTranslations(QDir(folders.dataFolder).filePath(QStringLiteral("translations")));
     const QString preferences =
         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/bidorra.conf");

@@ -2,6 +2,7 @@
 
 #include "core/ItemPageReader.h"
 #include "storage/FileError.h"
+#include "storage/Observation.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -18,19 +19,6 @@
 class QSqlError;
 
 inline constexpr auto HistoryFileName = "history.sqlite";
-
-// What an item page said at one time, as the history keeps it.
-struct Observation
-{
-    using Values = std::array<std::optional<QString>, PageFieldCount>;
-
-    QDateTime time; // UTC, to the second
-    QString itemNumber;
-    Values values; // by PageField; empty where the page had no such value
-    qint64 id = 0; // its place in the file, in the order rows were stored; 0 before that
-
-    const std::optional<QString>& value(PageField field) const { return values[static_cast<int>(field)]; }
-};
 
 // Why the history file could not be used, for whoever shows it. The error carries SQLite's
 // code and text, the system's errno and text, or (number 0) what the store itself found.

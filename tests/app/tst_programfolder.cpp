@@ -46,11 +46,14 @@ private Q_SLOTS:
         }
 
         const Folders folders = chooseFolders({root.filePath(executable), root.filePath(QStringLiteral("usr/bin")),
-                                               root.filePath(QStringLiteral("usr/share/bidorra")), scratch.file(user)});
+                                               root.filePath(QStringLiteral("usr/share/bidorra")),
+                                               root.filePath(QStringLiteral("usr/lib/bidorra")), scratch.file(user)});
 
         const QString own = root.filePath(executable);
         QCOMPARE(folders.programFolder, installed ? scratch.file(user) : own);
         QCOMPARE(folders.dataFolder, installed ? root.filePath(QStringLiteral("usr/share/bidorra")) : own);
+        QCOMPARE(folders.moduleFolder,
+                 installed ? root.filePath(QStringLiteral("usr/lib/bidorra")) : own + QStringLiteral("/modules"));
         QCOMPARE(QDir(scratch.file(user)).entryList(QDir::Files, QDir::Name), filesAfter);
         QCOMPARE(scratch.read(user + QStringLiteral("/Setup.ini")), setupAfter);
         // The list a first run makes is empty; one the user has stays as it was.

@@ -4,9 +4,10 @@
 #include "tests/support/TestMain.h"
 #include "ui/dialogs/HistoryTableModel.h"
 #include "ui/dialogs/HistoryWindow.h"
-#include "ui/dialogs/PriceChart.h"
+#include "ui/dialogs/PriceChartView.h"
 
 #include <QChart>
+#include <QChartView>
 #include <QDir>
 #include <QLabel>
 #include <QPointer>
@@ -67,11 +68,11 @@ private Q_SLOTS:
         HistoryWindow& window = *shown;
         window.showItem(QString());
         auto* nothing = window.findChild<QLabel*>(QStringLiteral("nothingRecorded"));
-        QVERIFY(nothing->isVisible() && !window.chart()->isVisible());
+        QVERIFY(nothing->isVisible() && !window.chart()->widget()->isVisible());
         history.storePrices(QStringLiteral("1002"), 1, 5);
         history.storePrices(QStringLiteral("1001"), 1, 450);
         window.showItem(QStringLiteral("1001"));
-        QVERIFY(window.chart()->isVisible() && !nothing->isVisible());
+        QVERIFY(window.chart()->widget()->isVisible() && !nothing->isVisible());
         HistoryTableModel& model = *window.table();
         QCOMPARE(model.rowCount(), HistoryTableModel::PageRows);
         QCOMPARE(shownPrice(model, 0), "$450.00");
@@ -123,7 +124,7 @@ private Q_SLOTS:
         window->showItem(QStringLiteral("1001"));
         QTRY_COMPARE(window->chart()->pricePoints().size(), 4); // read whole
         const HistoryTableModel& model = *window->table();
-        const QChart* chart = window->chart()->chart();
+        const QChart* chart = window->findChild<QChartView*>()->chart();
         QCOMPARE((QStringList{model.headerData(HistoryTableModel::Time, Qt::Horizontal).toString(),
                               model.index(0, HistoryTableModel::Time).data().toString(),
                               model.index(1, HistoryTableModel::Time).data().toString(),

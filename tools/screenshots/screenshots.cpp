@@ -11,6 +11,7 @@
 #include "app/HistoryFeature.h"
 #include "app/Translations.h"
 #include "core/Monitor.h"
+#include "platform/Modules.h"
 #include "storage/HistoryStore.h"
 #include "ui/dialogs/HistoryWindow.h"
 #include "ui/main/CommandActions.h"
@@ -112,6 +113,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     installTranslations(QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("translations")));
+    Modules::setFolder(QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("modules")));
     const QString theme = arguments.value(3, QStringLiteral("default"));
     const bool history = theme == u"history";
     if (theme != u"default" && !history) {

@@ -2,12 +2,13 @@
 
 #include "platform/Clock.h"
 #include "platform/Messages.h"
+#include "platform/Modules.h"
 #include "storage/HistoryExport.h"
 #include "storage/HistoryScan.h"
 #include "storage/HistoryStore.h"
 #include "ui/HistoryMessages.h"
 #include "ui/dialogs/HistoryTableModel.h"
-#include "ui/dialogs/PriceChart.h"
+#include "ui/dialogs/PriceChartView.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -38,8 +39,6 @@ HistoryWindow::HistoryWindow(HistoryStore& store, Messages& messages, const Cloc
     auto* itemLabel = new QLabel(tr("&Item #:"), this);
     itemLabel->setBuddy(m_items);
 
-    m_chart = new PriceChart(this);
-    m_chart->setFocusPolicy(Qt::NoFocus);
     m_model = new HistoryTableModel(m_store, this);
     m_view = new QTableView(this);
     m_view->setObjectName(QStringLiteral("historyTable"));
@@ -54,7 +53,7 @@ HistoryWindow::HistoryWindow(HistoryStore& store, Messages& messages, const Cloc
     m_view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
-    splitter->addWidget(m_chart);
+    splitter->addWidget(makeChart());
     splitter->addWidget(m_view);
     splitter->setChildrenCollapsible(false);
     splitter->setStretchFactor(0, 3);
@@ -167,6 +166,23 @@ void HistoryWindow::addItem(const QString& itemNumber)
     }
 }
 
+// The chart comes from its module. Without the module the window says why and shows the table.
+QWidget* HistoryWindow::makeChart()
+{
+    QString error;
+    if (auto* module = Modules::load<PriceChartModule>(QStringLiteral("bidorra-chart"), error)) {
+        m_chart = module->createChart(this);
+        m_chart->widget()->setFocusPolicy(Qt::NoFocus);
+        return m_chart->widget();
+    }
+    auto* missing = new QLabel(tr("The price chart could not be loaded: %1").arg(error), this);
+    missing->setObjectName(QStringLiteral("chartMissing"));
+    missing->setAlignment(Qt::AlignCenter);
+    missing->setWordWrap(true);
+    missing->setTextFormat(Qt::PlainText);
+    return missing;
+}
+
 // The table reads its rows as they are shown; the chart reads all of the item's in slices
 // and shows them when it has them.
 void HistoryWindow::load()
@@ -175,11 +191,14 @@ void HistoryWindow::load()
     m_model->showItem(item);
     delete m_chartScan;
     m_chartScan = nullptr;
-    m_chart->clear();
-    m_chart->showUntil(m_clock.now());
-    if (!item.isEmpty()) {
+    if (m_chart) {
+        m_chart->clear();
+        m_chart->showUntil(m_clock.now());
+    }
+    if (m_chart && !item.isEmpty()) {
         m_chartScan = new HistoryScan(m_store, item, this);
-        connect(m_chartScan, &HistoryScan::rowsRead, m_chart, &PriceChart::addRows);
+        connect(m_chartScan, &HistoryScan::rowsRead, this,
+                [this](const QList<Observation>& rows) { m_chart->addRows(rows); });
         connect(m_chartScan, &HistoryScan::finished, this, [this] {
             m_chart->showUntil(m_clock.now());
             Q_EMIT chartShown();

@@ -12,7 +12,7 @@ class HistoryScan;
 class HistoryStore;
 class HistoryTableModel;
 class Messages;
-class PriceChart;
+class PriceChartView;
 class QComboBox;
 class QLabel;
 class QProgressBar;
@@ -40,7 +40,8 @@ public:
     void exportTo(const QString& path, ExportScope scope);
     bool isExporting() const { return m_export != nullptr; }
 
-    PriceChart* chart() const { return m_chart; }
+    // The chart, or nullptr when its module could not be loaded.
+    PriceChartView* chart() const { return m_chart; }
     HistoryTableModel* table() const { return m_model; }
 
 Q_SIGNALS:
@@ -48,6 +49,7 @@ Q_SIGNALS:
     void exportEnded();
 
 private:
+    QWidget* makeChart();
     void fillItems();
     void addItem(const QString& itemNumber);
     void load();
@@ -64,7 +66,7 @@ private:
     QComboBox* m_items;
     QStackedWidget* m_pages;
     QLabel* m_nothing;
-    PriceChart* m_chart;
+    PriceChartView* m_chart = nullptr;
     HistoryTableModel* m_model;
     QTableView* m_view;
     QPushButton* m_exportItem;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/HistoryStore.h"
+#include "ui/dialogs/PriceChartView.h"
 
 #include <QChartView>
 #include <QList>
@@ -16,20 +16,18 @@ class QValueAxis;
 // that cannot be read as an amount is left out; the step before it goes on. Only changes are
 // stored, so the last value holds until the time given: it is what the item still shows. The
 // time axis names the user's time zone, the price axis the currency all prices shown share.
-class PriceChart : public QChartView
+class PriceChart : public QChartView, public PriceChartView
 {
     Q_OBJECT
 public:
     explicit PriceChart(QWidget* parent = nullptr);
 
-    // Rows come in pages, oldest first; the chart shows them when told until when.
-    void clear();
-    void addRows(const QList<Observation>& rows);
-    void showUntil(const QDateTime& until);
-
-    // The corners of the steps: milliseconds since 1970 and the amount.
-    QList<QPointF> pricePoints() const;
-    QList<QPointF> bidPoints() const;
+    QWidget* widget() override { return this; }
+    void clear() override;
+    void addRows(const QList<Observation>& rows) override;
+    void showUntil(const QDateTime& until) override;
+    QList<QPointF> pricePoints() const override;
+    QList<QPointF> bidPoints() const override;
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -56,4 +54,14 @@ private:
     QDateTimeAxis* m_timeAxis;
     QValueAxis* m_priceAxis;
     QValueAxis* m_bidAxis;
+};
+
+// The module's entry: what the history window loads when it is first made.
+class PriceChartEntry : public QObject, public PriceChartModule
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID PriceChartModule_iid)
+    Q_INTERFACES(PriceChartModule)
+public:
+    PriceChartView* createChart(QWidget* parent) override;
 };

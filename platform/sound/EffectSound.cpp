@@ -1,4 +1,4 @@
-#include "platform/qt/EffectSound.h"
+#include "platform/sound/EffectSound.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -29,4 +29,9 @@ void EffectSound::play(const QString& file)
 void EffectSound::beep()
 {
     QApplication::beep();
+}
+
+std::unique_ptr<Sound> EffectSoundModule::createSound()
+{
+    return std::make_unique<EffectSound>();
 }

@@ -1,4 +1,4 @@
-#include "ui/dialogs/PriceChart.h"
+#include "ui/chart/PriceChart.h"
 
 #include "core/DecimalText.h"
 #include "core/PriceText.h"
@@ -232,4 +232,9 @@ void PriceChart::applyColours()
     const QColor bids = Colors::readable(QColor(168, 72, 0), base, Colors::readable(QColor(255, 170, 70), base, text));
     m_price->setPen(QPen(price, 2.5));
     m_bids->setPen(QPen(bids, 1.5, Qt::DashLine));
+}
+
+PriceChartView* PriceChartEntry::createChart(QWidget* parent)
+{
+    return new PriceChart(parent);
 }
