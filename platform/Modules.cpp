@@ -1,6 +1,8 @@
 #include "platform/Modules.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QPluginLoader>
 
 namespace {
@@ -18,10 +20,15 @@ void Modules::setFolder(const QString& folder)
 
 QObject* Modules::loadEntry(const QString& name, QString& error)
 {
-    QPluginLoader loader(QDir(moduleFolder()).filePath(name + QStringLiteral(".so")));
+    const QString path = QDir(moduleFolder()).filePath(name + QStringLiteral(".so"));
+    if (!QFileInfo::exists(path)) {
+        error = QCoreApplication::translate("Modules", "%1 is missing").arg(path);
+        return nullptr;
+    }
+    QPluginLoader loader(path);
     QObject* entry = loader.instance();
     if (!entry) {
-        error = loader.errorString();
+        error = loader.errorString(); // names the file and the linker's reason
     }
     return entry;
 }

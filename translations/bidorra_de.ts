@@ -481,6 +481,10 @@ Bidorra hält jede Änderung von Preis, Geboten und dem Übrigen ab der nächste
         <source>Error Saving File</source>
         <translation>Fehler beim Speichern der Datei</translation>
     </message>
+    <message>
+        <source>The price chart could not be loaded: %1</source>
+        <translation>Das Preisdiagramm konnte nicht geladen werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>ItemListFile</name>
@@ -556,6 +560,17 @@ Bidorra hält jede Änderung von Preis, Geboten und dem Übrigen ab der nächste
     <message>
         <source>No auctions to show yet. Add their item numbers in Setup (%1), then choose Start (%2).</source>
         <translation>Noch keine Auktionen zu zeigen. Fügen Sie ihre Artikelnummern unter Einrichten (%1) hinzu und wählen Sie dann Start (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>Modules</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 is a module of another version</source>
+        <translation>%1 ist ein Modul einer anderen Version</translation>
     </message>
 </context>
 <context>

@@ -1,3 +1,4 @@
+#include "platform/Modules.h"
 #include "storage/HistoryStore.h"
 #include "tests/support/Fakes.h"
 #include "tests/support/TempProgramFolder.h"
@@ -56,6 +57,21 @@ private Q_SLOTS:
     {
         qputenv("TZ", "Europe/Berlin");
         tzset();
+    }
+
+    // Without its chart module the window says why and still shows the stored rows.
+    void withoutTheChartModule()
+    {
+        History history;
+        history.storePrices(QStringLiteral("1001"), 1, 3);
+        Modules::setFolder(history.folder.path());
+        std::unique_ptr<HistoryWindow> window(history.window());
+        Modules::setFolder(QStringLiteral(BIDORRA_BUILD_MODULES));
+        window->showItem(QStringLiteral("1001"));
+        QVERIFY(!window->chart());
+        const auto* missing = window->findChild<QLabel*>(QStringLiteral("chartMissing"));
+        QVERIFY(missing->isVisible() && missing->text().startsWith(u"The price chart could not be loaded: "));
+        QCOMPARE(window->table()->rowCount(), 3);
     }
 
     // Nothing stored yet: a sentence instead of empty axes. Then the table reads a page of rows
