@@ -20,7 +20,10 @@ void Modules::setFolder(const QString& folder)
 
 QObject* Modules::loadEntry(const QString& name, QString& error)
 {
-    const QString path = QDir(moduleFolder()).filePath(name + QStringLiteral(".so"));
+    const QString folder = moduleFolder().isEmpty()
+                               ? QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("modules"))
+                               : moduleFolder();
+    const QString path = QDir(folder).filePath(name + QStringLiteral(".so"));
     if (!QFileInfo::exists(path)) {
         error = QCoreApplication::translate("Modules", "%1 is missing").arg(path);
         return nullptr;

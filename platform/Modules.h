@@ -9,7 +9,8 @@
 // system for the alert) are not mapped by every run: most runs never show a chart, and many
 // never play a sound. A module stays loaded until the program ends.
 namespace Modules {
-// Where this run finds its modules: beside the executable, or where they were installed.
+// Where this run finds its modules: where they were installed. Unless told, the folder "modules"
+// beside the executable.
 void setFolder(const QString& folder);
 
 // The module's entry object, or nullptr with the reason in error.

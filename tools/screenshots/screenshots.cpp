@@ -11,7 +11,6 @@
 #include "app/HistoryFeature.h"
 #include "app/Translations.h"
 #include "core/Monitor.h"
-#include "platform/Modules.h"
 #include "storage/HistoryStore.h"
 #include "ui/dialogs/HistoryWindow.h"
 #include "ui/main/CommandActions.h"
@@ -113,7 +112,6 @@ int main(int argc, char* argv[])
         return 2;
     }
     installTranslations(QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("translations")));
-    Modules::setFolder(QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("modules")));
     const QString theme = arguments.value(3, QStringLiteral("default"));
     const bool history = theme == u"history";
     if (theme != u"default" && !history) {
