@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -132,13 +132,27 @@ void SaveFile::discard()
     }
 }
 
+namespace {
+// What a save leaves when it is cut short: ".NAME.saving-XXXXXX", six letters or digits at the end.
+bool isLeftoverSave(QStringView name)
+{
+    constexpr QStringView marker = u".saving-";
+    constexpr qsizetype suffix = 6;
+    const qsizetype at = name.size() - marker.size() - suffix;
+    const auto letterOrDigit = [](QChar c) {
+        return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+    };
+    return at >= 2 && name.startsWith(u'.') && name.sliced(at, marker.size()) == marker &&
+           std::all_of(name.end() - suffix, name.end(), letterOrDigit);
+}
+} // namespace
+
 void removeLeftoverSaves(const QString& folder)
 {
-    static const QRegularExpression leftover(QStringLiteral("^\\..+\\.saving-[A-Za-z0-9]{6}$"));
     const QDir dir(folder);
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         const QString path = dir.filePath(name);
-        if (leftover.match(name).hasMatch() && !checkRegularOrAbsent(path)) {
+        if (isLeftoverSave(name) && !checkRegularOrAbsent(path)) {
             ::unlink(QFile::encodeName(path).constData());
         }
     }

@@ -99,14 +99,17 @@ private Q_SLOTS:
         TempProgramFolder folder;
         folder.write(QStringLiteral("list.ini"), "old\r\n");
         folder.write(QStringLiteral("list.ini.unread-20261205-100000"), "kept\r\n");
-        folder.write(QStringLiteral(".hidden.saving-notours"), "kept\r\n");
+        const QStringList notOurs = {".hidden.saving-notours", ".list.ini.saving-ab_123", ".saving-abc123"};
+        for (const QString& name : notOurs) {
+            folder.write(name, "kept\r\n");
+        }
         SaveFile save(folder.file(QStringLiteral("list.ini")));
         QVERIFY(!save.open());
         QVERIFY(!save.write("new\r\n"));
         removeLeftoverSaves(folder.path());
         QCOMPARE(save.commit().value_or(FileError()).number, ENOENT);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
-                 (QStringList{".hidden.saving-notours", "list.ini", "list.ini.unread-20261205-100000"}));
+                 (notOurs + QStringList{"list.ini", "list.ini.unread-20261205-100000"}));
         QCOMPARE(folder.read(QStringLiteral("list.ini")), "old\r\n");
     }
 };
