@@ -7,6 +7,7 @@
 // With --rest it stays monitoring after the last cycle, waiting for the next, and prints the
 // share of a core it used over SECONDS ("rest cpu PERCENT").
 #include "app/Application.h"
+#include "bench/ProcessStatus.h"
 #include "core/Monitor.h"
 #include "tests/support/TempProgramFolder.h"
 #include "ui/main/CommandActions.h"
@@ -14,27 +15,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QTextStream>
 #include <QTimer>
 #include <sys/resource.h>
 
 namespace {
-// A "Name:  1234 kB" line of /proc/self/status, in KB.
-qint64 statusKb(const QByteArray& name)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(QByteArray(name + ':'))) {
-            return line.mid(name.size() + 1).trimmed().split(' ').value(0).toLongLong();
-        }
-    }
-    return -1;
-}
-
 double cpuSeconds()
 {
     rusage usage{};
