@@ -128,6 +128,10 @@ Application::~Application()
 
 void Application::wire()
 {
+    const auto listChanged = [this] { m_window->setListedItems(m_items.rowCount()); };
+    connect(&m_items, &QAbstractItemModel::modelReset, this, listChanged);
+    connect(&m_items, &QAbstractItemModel::rowsInserted, this, listChanged);
+    connect(&m_items, &QAbstractItemModel::rowsRemoved, this, listChanged);
     connect(m_actions->start(), &QAction::triggered, m_monitor.get(), &Monitor::start);
     connect(m_actions->stop(), &QAction::triggered, m_monitor.get(), &Monitor::stop);
     connect(m_actions->save(), &QAction::triggered, this, &Application::saveGrid);

@@ -561,6 +561,10 @@ Bidorra hält jede Änderung von Preis, Geboten und dem Übrigen ab der nächste
         <source>No auctions to show yet. Add their item numbers in Setup (%1), then choose Start (%2).</source>
         <translation>Noch keine Auktionen zu zeigen. Fügen Sie ihre Artikelnummern unter Einrichten (%1) hinzu und wählen Sie dann Start (%2).</translation>
     </message>
+    <message>
+        <source>Items listed: %1. Choose Start (%2) to watch them.</source>
+        <translation>Aufgeführte Artikel: %1. Wählen Sie Start (%2), um sie zu beobachten.</translation>
+    </message>
 </context>
 <context>
     <name>Modules</name>

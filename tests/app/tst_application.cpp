@@ -155,6 +155,8 @@ private Q_SLOTS:
         Program program;
         program.start("1001\r\n1004\r\n1002\r\n", "OpenWindow=True\r\nMinutes=5\r\n");
         ResultsView* grid = program.application->mainWindow().resultsView();
+        // Before the first cycle the empty grid says the list is there and how to start.
+        QCOMPARE(grid->emptyHint(), "Items listed: 3. Choose Start (F5) to watch them.");
         program.actions().notification()->trigger();
         QSignalSpy notified(&program.application->tray(), &TrayIcon::notified);
         QAccessibleInterface* announcer =

@@ -15,7 +15,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-MainWindow::MainWindow(const CommandActions& actions, ResultsModel& results, QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(const CommandActions& actions, ResultsModel& results, QWidget* parent)
+    : QMainWindow(parent), m_actions(actions)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Bidorra"));
@@ -45,16 +46,22 @@ MainWindow::MainWindow(const CommandActions& actions, ResultsModel& results, QWi
     const int gap = style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing) / 2;
     layout->setContentsMargins(0, std::max(gap, 1), std::max(gap, 1), std::max(gap, 1));
     m_resultsView = new ResultsView(results, client);
-    m_resultsView->setEmptyHint(tr("No auctions to show yet. Add their item numbers in Setup (%1), then choose "
-                                   "Start (%2).")
-                                    .arg(actions.setup()->shortcut().toString(QKeySequence::NativeText),
-                                         actions.start()->shortcut().toString(QKeySequence::NativeText)));
+    setListedItems(0);
     layout->addWidget(m_resultsView);
     setCentralWidget(client);
 
     m_statusPanels = new StatusPanels(this);
     setStatusBar(m_statusPanels);
     m_announcer = new Announcer(m_statusPanels);
+}
+
+void MainWindow::setListedItems(int count)
+{
+    const QString start = m_actions.start()->shortcut().toString(QKeySequence::NativeText);
+    m_resultsView->setEmptyHint(
+        count == 0 ? tr("No auctions to show yet. Add their item numbers in Setup (%1), then choose Start (%2).")
+                         .arg(m_actions.setup()->shortcut().toString(QKeySequence::NativeText), start)
+                   : tr("Items listed: %1. Choose Start (%2) to watch them.").arg(count).arg(start));
 }
 
 void MainWindow::bringBack()

@@ -26,11 +26,14 @@ public:
     void bringBack();
     // A size that shows every column of the grid as it starts out.
     QSize defaultSize() const;
+    // What the empty grid says: how to add items, or, with items listed, how to start.
+    void setListedItems(int count);
 
 protected:
     QMenu* createPopupMenu() override;
 
 private:
+    const CommandActions& m_actions;
     QToolBar* m_toolBar;
     ResultsView* m_resultsView;
     StatusPanels* m_statusPanels;
