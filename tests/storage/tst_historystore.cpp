@@ -1,5 +1,6 @@
 #include "storage/HistoryStore.h"
 #include "tests/support/TempProgramFolder.h"
+#include "ui/HistoryMessages.h"
 
 #include <QDir>
 #include <QFile>
@@ -155,10 +156,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("statements"); // empty: bytes that are no database
         QTest::addColumn<Cause>("cause");
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("text"); // the line the message shows
 
         const QString versions = QStringLiteral("CREATE TABLE schema_version (version INTEGER NOT NULL)");
-        QTest::newRow("not a database") << QStringList() << Cause::Damaged << "file is not a database";
+        QTest::newRow("not a database") << QStringList() << Cause::Damaged << "Error 26: file is not a database";
         QTest::newRow("newer layout") << QStringList{versions, "INSERT INTO schema_version VALUES (3)"}
                                       << Cause::NewerLayout
                                       << "Its layout 3 is newer than this version of the program knows (2).";
@@ -187,7 +188,7 @@ private Q_SLOTS:
         HistoryStore store;
         const std::optional<HistoryError> error = store.open(folder.path());
         QCOMPARE(error.value_or(HistoryError()).cause, cause);
-        QCOMPARE(error->error.description, text);
+        QCOMPARE(historyErrorLine(*error), text);
         store.record(QStringLiteral("1001"), reading(QStringLiteral("$2.00")), Noon);
         QCOMPARE(store.write().value_or(HistoryError()).cause, cause);
         QVERIFY(store.itemNumbers().error);

@@ -19,6 +19,10 @@ private Q_SLOTS:
         QVERIFY(
             QFile::link(outside.file(QStringLiteral("elsewhere.conf")), folder.file(QStringLiteral("bidorra.conf"))));
         QProcess launcher;
+        // The launcher makes its application before it looks at its files: it needs no screen.
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        launcher.setProcessEnvironment(environment);
         QSignalSpy finished(&launcher, &QProcess::finished);
         launcher.start(QStringLiteral(LAUNCHER), {folder.path(), QStringLiteral("127.0.0.1:9")});
         QVERIFY(finished.wait(20000));
