@@ -2,12 +2,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QSoundEffect>
 #include <QUrl>
-
-EffectSound::EffectSound() = default;
-
-EffectSound::~EffectSound() = default;
 
 void EffectSound::play(const QString& file)
 {
@@ -15,15 +10,12 @@ void EffectSound::play(const QString& file)
     if (!QFileInfo(file).isFile()) {
         return;
     }
-    if (!m_effect) {
-        m_effect = std::make_unique<QSoundEffect>();
-    }
     const QUrl source = QUrl::fromLocalFile(file);
-    if (m_effect->source() != source) {
-        m_effect->setSource(source);
+    if (m_effect.source() != source) {
+        m_effect.setSource(source);
     }
     // Asked before the file has loaded, the effect starts as soon as it is ready.
-    m_effect->play();
+    m_effect.play();
 }
 
 void EffectSound::beep()

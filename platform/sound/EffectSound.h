@@ -3,23 +3,19 @@
 #include "platform/Sound.h"
 
 #include <QObject>
+#include <QSoundEffect>
 #include <memory>
 
-class QSoundEffect;
-
-// Plays the alert through Qt Multimedia without waiting for it to end. The audio output is
-// opened at the first sound.
+// Plays the alert through Qt Multimedia without waiting for it to end. The program makes it at
+// its first alert, so the audio output is opened then, not at start-up.
 class EffectSound final : public Sound
 {
 public:
-    EffectSound();
-    ~EffectSound() override;
-
     void play(const QString& file) override;
     void beep() override;
 
 private:
-    std::unique_ptr<QSoundEffect> m_effect;
+    QSoundEffect m_effect;
 };
 
 // The module's entry: what the program loads at its first alert.
