@@ -1,5 +1,6 @@
 #include "app/ProgramFolder.h"
 
+#include "platform/Modules.h"
 #include "storage/ItemListFile.h"
 #include "storage/SettingsFile.h"
 
@@ -35,7 +36,7 @@ Folders chooseFolders(const FolderPlaces& places)
 {
     if (!samePlace(places.executableFolder, places.installedBinFolder)) {
         const QDir own(places.executableFolder);
-        return {own.absolutePath(), own.absolutePath(), own.absoluteFilePath(QStringLiteral("modules"))};
+        return {own.absolutePath(), own.absolutePath(), own.absoluteFilePath(QLatin1String(Modules::FolderName))};
     }
     makeUserFolder(places.userDataFolder);
     return {QDir(places.userDataFolder).absolutePath(), QDir(places.installedDataFolder).absolutePath(),

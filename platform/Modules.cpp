@@ -21,7 +21,7 @@ void Modules::setFolder(const QString& folder)
 QObject* Modules::loadEntry(const QString& name, QString& error)
 {
     const QString folder = moduleFolder().isEmpty()
-                               ? QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("modules"))
+                               ? QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(FolderName))
                                : moduleFolder();
     const QString path = QDir(folder).filePath(name + QStringLiteral(".so"));
     if (!QFileInfo::exists(path)) {

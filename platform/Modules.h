@@ -9,8 +9,11 @@
 // system for the alert) are not mapped by every run: most runs never show a chart, and many
 // never play a sound. A module stays loaded until the program ends.
 namespace Modules {
-// Where this run finds its modules: where they were installed. Unless told, the folder "modules"
-// beside the executable.
+// The folder of a portable copy's modules, beside its executable.
+inline constexpr auto FolderName = "modules";
+
+// Where this run finds its modules: where they were installed. Unless told, the folder
+// FolderName beside the executable.
 void setFolder(const QString& folder);
 
 // The module's entry object, or nullptr with the reason in error.
